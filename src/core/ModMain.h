@@ -59,4 +59,15 @@ inline int& CurrentLanguage = App.CurrentLanguage;
 // Back to the state of a fresh process (tests).
 void ResetProcessState();
 
+// Start-up, up to the point where the main window is created (the caller does
+// that): version file, OS version, locale, settings file, the first document
+// and the language tables.
+void Main();
+
+// Reads the settings file ("language" section of SettingsFilePath()), chooses
+// the language, sets the start-up values and writes "comPort" and
+// "CurrentLanguage" back. A missing file or a key that is missing, empty or
+// not a number takes its default.
+void InitSetting();
+
 }  // namespace ulbrix

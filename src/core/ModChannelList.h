@@ -1,0 +1,27 @@
+// Channel table maintenance shared by the channel editor and the document code.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace ulbrix {
+
+// True while the channel information editor is loaded; the editor sets it on
+// load and clears it on unload. A new document clears it.
+inline bool ChInfoLoaded = false;
+
+// The loaded channel editor's row redraw (`reShowGrid`); the editor installs it
+// when it loads. Called only while ChInfoLoaded is true.
+inline std::function<void(int row)> ReShowGridHook;
+
+// "28.015000" -> "28015000", "27.00500" -> "2700500", "1.5" -> "015".
+// An empty text or one without a "." comes back unchanged.
+QString FrequencyTextToDigits(const QString& text);
+
+// Appends channel `number` to the working ChannelTable of (band, group) with
+// the defaults of a new channel and `frequency` (MHz text) as receive and
+// transmit frequency. Returns false, changing nothing, when the band or group
+// is out of range or the group is already at its slot limit.
+bool AddChannel(int number, int band, int group, const QString& frequency);
+
+}  // namespace ulbrix

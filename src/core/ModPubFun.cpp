@@ -1,0 +1,34 @@
+#include "core/ModPubFun.h"
+
+namespace ulbrix {
+
+QString FindComboItem(const QStringList& items, const QString& text) {
+    if (items.isEmpty()) return QString();
+    return items.contains(text) ? text : items.front();
+}
+
+QString GetComboItem(const QStringList& items, int index) {
+    if (items.isEmpty()) return QString();
+    return (index >= 0 && index < items.size()) ? items.at(index) : items.front();
+}
+
+namespace {
+int indexToSelect(const QStringList& items, const QString& s) {
+    return s.isEmpty() ? -1 : static_cast<int>(items.indexOf(s));
+}
+}  // namespace
+
+int SelectComboText(const QStringList& items, const QString& text) {
+    return indexToSelect(items, FindComboItem(items, text));
+}
+
+int SelectComboIndex(const QStringList& items, int index) {
+    return indexToSelect(items, GetComboItem(items, index));
+}
+
+QStringList FillModeCombo() {
+    return {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("USB"),
+            QStringLiteral("LSB"), QStringLiteral("PA"), QStringLiteral("CW")};
+}
+
+}  // namespace ulbrix

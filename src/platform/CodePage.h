@@ -1,0 +1,23 @@
+// Conversion between text and the bytes of a Windows code page, through
+// iconv. The radio image's free text uses the system code page that the
+// locale chooses.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// The ANSI code page of a system locale id given as hexadecimal text
+// ("407" -> 1252, "804" -> 936, "404" -> 950, "419" -> 1251, ...); 1252 for
+// any locale not in the table.
+int AnsiCodePageForLcid(const QString& lcidHex);
+
+// text in code page cp. ok is false (and the result empty) when a character
+// has no form there or the code page is unknown.
+QByteArray ToCodePage(const QString& text, int cp, bool* ok = nullptr);
+// bytes of code page cp as text. ok is false (and the result empty) when the
+// bytes are not valid in that code page.
+QString FromCodePage(const QByteArray& bytes, int cp, bool* ok = nullptr);
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+#include "platform/OsVersion.h"
+
+namespace platform {
+
+OsVersionInfo GetOsVersion() { return OsVersionInfo{}; }
+
+}  // namespace platform

@@ -1,0 +1,225 @@
+// The transfer commands of the main window with their confirmation and
+// progress dialogs, driven against the fake radio.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWidget>
+
+#include "TransferFixture.h"
+#include "link/FrmComSet.h"
+#include "link/FrmProgress.h"
+#include "link/ImageValidation.h"
+#include "link/frmMainTransfer.h"
+#include "platform/IniFile.h"
+#include "platform/SerialPorts.h"
+
+using namespace ulbrix;
+using testsupport::FakeRadio;
+using Kind = FakeRadio::Kind;
+
+namespace linktest {
+namespace {
+
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProcessState();
+        ResetCommState();
+        LoadVersionIni();
+        InitLanguageStrings();
+        NewDocument();
+        ASSERT_TRUE(radio.ok());
+        rt.writeFile("ports/.keep", "");
+        ASSERT_TRUE(QFile::link(radio.devicePath(), rt.root() + "/ports/com3"));
+        App.ComPort = 3;
+        transfer = std::make_unique<frmMainTransfer>(&main);
+        transfer->engine().setReplyTimeout(kTestTimeoutMs);
+        transfer->engine().setSettleInterval(kTestSettleMs);
+    }
+    void TearDown() override {
+        transfer.reset();
+        ResetCommState();
+        platform::SetSystemPortLister({});
+    }
+
+    // Notes what the progress dialog shows while it is open.
+    void WatchProgress() {
+        auto* t = new QTimer(transfer.get());
+        QObject::connect(t, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* p = qobject_cast<FrmProgress*>(w);
+                if (!p || !p->isVisible()) continue;
+                title = p->windowTitle();
+                label = p->Label1->text();
+                maxBar = std::max(maxBar, p->ProgressBar1->value());
+                labelLeftOfPercent = p->Label1->geometry().right() < p->Label2->x();
+            }
+        });
+        t->start(5);
+    }
+
+    testsupport::RuntimeDir rt;
+    testsupport::MsgRecorder msgs;
+    FakeRadio radio;
+    QWidget main;
+    std::unique_ptr<frmMainTransfer> transfer;
+    QString title, label;
+    int maxBar = -1;
+    bool labelLeftOfPercent = false;
+};
+
+TEST_F(Commands, CancelAtTheConfirmationChangesNothing) {
+    RadioImage[100] = 0xAB;
+    const DocumentImage doc = WorkDocument;
+    msgs.answer(platform::MsgResult::Cancel);
+    transfer->mnuReadFromRadio_Click();
+    EXPECT_EQ(msgs.texts(), QStringList{"Read data from radio.\r\nDo you wish continue?"});
+    EXPECT_EQ(msgs.shown()[0].buttons, platform::MsgButtons::OkCancel);
+    EXPECT_EQ(msgs.shown()[0].icon, platform::MsgIcon::Question);
+    EXPECT_FALSE(transfer->MSComm1->isOpen());
+    EXPECT_FALSE(transfer->TransferUnderWay());
+    EXPECT_EQ(RadioImage[100], 0xAB);
+    EXPECT_TRUE(WorkDocument == doc);
+    SpinUntil([] { return false; }, 50);
+    EXPECT_TRUE(radio.frames().empty());
+}
+
+TEST_F(Commands, ReadRunsInTheProgressDialogAndRenamesTheDocumentFirst) {
+    for (int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        CurrentLanguage = language;
+        msgs.clear();
+        radio.clearFrames();
+        title.clear();
+        maxBar = -1;
+        Doc.DataFilePath = "/data/before.dat";
+        Doc.Untitled = false;
+        QStringList order;
+        QString pathSeen;
+        bool untitledSeen = false;
+        transfer->unloadChildForms = [&] { order << "unload"; };
+        transfer->afterRead = [&] {
+            order << "afterRead";
+            pathSeen = Doc.DataFilePath;
+            untitledSeen = Doc.Untitled;
+        };
+        WatchProgress();
+        radio.fillPattern(21);
+        transfer->mnuReadFromRadio_Click();  // returns when the dialog has closed
+        EXPECT_FALSE(transfer->TransferUnderWay());
+        EXPECT_EQ(order, (QStringList{"unload", "afterRead"}));
+        EXPECT_EQ(pathSeen, "new.dat");
+        EXPECT_TRUE(untitledSeen);
+        ASSERT_EQ(msgs.texts().size(), 2);
+        EXPECT_EQ(msgs.texts()[1], language == 1 ? "Read Data Completed." : "读取数据完成。");
+        EXPECT_EQ(title, language == 1 ? "Read data from radio" : "从对讲机读取数据");
+        EXPECT_EQ(label, language == 1 ? "Completion percentage:" : "完成进度:");
+        EXPECT_TRUE(labelLeftOfPercent);
+        EXPECT_GT(maxBar, 0);
+        EXPECT_EQ(radio.frameCount(Kind::Read), 1872);
+        EXPECT_FALSE(transfer->MSComm1->isOpen());
+    }
+}
+
+TEST_F(Commands, WriteCommitsOpenEditorsBeforePacking) {
+    radio.setMemory(std::vector<std::uint8_t>(FakeRadio::MemorySize, 0x5A));
+    bool committed = false;
+    std::size_t framesAtCommit = 99;
+    transfer->commitEditors = [&] {
+        committed = true;
+        framesAtCommit = radio.frames().size();
+        WorkDocument.RssiThreshold[1] = 77;  // the pending edit
+    };
+    transfer->mnuWriteToRadio_Click();
+    EXPECT_TRUE(committed);
+    EXPECT_EQ(framesAtCommit, 0u);
+    EXPECT_TRUE(transfer->TimerWrite->isActive());
+    ASSERT_TRUE(SpinUntil([&] { return msgs.texts().size() == 2 && !transfer->TransferUnderWay(); }, 30000));
+    EXPECT_EQ(msgs.texts()[1], "Write Data Completed.");
+    EXPECT_FALSE(transfer->TimerWrite->isActive());
+    // The radio holds what the document packs to now, the commit included.
+    ClearImage();
+    PackImage();
+    const auto mem = radio.memory();
+    for (std::uint32_t a : WalkAddresses())
+        for (std::uint32_t i = 0; i < 16; ++i) ASSERT_EQ(mem[a + i], RadioImage[a + i]) << std::hex << a + i;
+}
+
+TEST_F(Commands, WriteRefusesADocumentThatCannotBePacked) {
+    WorkDocument.ChannelCount(1, 1) = 150;
+    transfer->TimerWrite_Timer();
+    ASSERT_EQ(msgs.shown().size(), 1u);
+    EXPECT_EQ(msgs.shown()[0].text, ProblemsMessage(ValidateDocumentForWrite(), 1));
+    EXPECT_FALSE(transfer->MSComm1->isOpen());
+    EXPECT_FALSE(transfer->TransferUnderWay());
+    SpinUntil([] { return false; }, 50);
+    EXPECT_TRUE(radio.frames().empty());
+}
+
+TEST_F(Commands, FailedWriteClosesTheDialogAndSaysSo) {
+    radio.setBehaviour([](const FakeRadio::Frame& f, FakeRadio::Action& a) {
+        if (f.kind == Kind::Write && f.sameKind >= 10) a.reply.clear();
+    });
+    msgs.answer(platform::MsgResult::Ok);      // confirmation
+    msgs.answer(platform::MsgResult::Cancel);  // connection question
+    transfer->TimerWrite_Timer();
+    EXPECT_FALSE(transfer->TransferUnderWay());
+    ASSERT_EQ(msgs.texts().size(), 3);
+    EXPECT_EQ(msgs.texts()[1], "Check Connection. Retry or Cancel?");
+    EXPECT_EQ(msgs.texts()[2], WriteIncompleteText(1));
+}
+
+TEST_F(Commands, BatchWriteRunsInItsOwnDialog) {
+    transfer->mnuMWriteToRadio_Click();
+    EXPECT_FALSE(transfer->TransferUnderWay());
+    EXPECT_EQ(msgs.texts().last(), "Write Data Completed.");
+    EXPECT_EQ(radio.frameCount(Kind::Write), 1872);
+    EXPECT_FALSE(App.BatchWrite);
+    EXPECT_FALSE(App.BatchFormOpen);
+}
+
+TEST_F(Commands, HiddenRadioInformationReadsEndQuietly) {
+    RadioImage[0x1000] = 0x11;
+    transfer->ReadRMGDataFromRadio();
+    EXPECT_TRUE(transfer->TransferUnderWay());
+    EXPECT_EQ(RadioImage[0x1000], 0);  // cleared first
+    ASSERT_TRUE(SpinUntil([&] { return !transfer->TransferUnderWay(); }, 5000));
+    std::vector<Kind> kinds;
+    for (const auto& f : radio.frames()) kinds.push_back(f.kind);
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Program, Kind::End}));
+    EXPECT_TRUE(msgs.texts().isEmpty());
+
+    radio.clearFrames();
+    transfer->mnuRadioInfo_Click();
+    ASSERT_TRUE(SpinUntil([&] { return !transfer->TransferUnderWay(); }, 5000));
+    EXPECT_EQ(radio.frames().size(), 2u);
+    EXPECT_FALSE(transfer->MSComm1->isOpen());
+}
+
+TEST_F(Commands, PortDialogOkStoresThePortAndUpdatesTheStatusBar) {
+    platform::SetSystemPortLister([] { return QStringList{"/dev/ttyS4"}; });
+    int changed = 0;
+    transfer->portChanged = [&] { ++changed; };
+    for (bool ok : {false, true}) {
+        QTimer::singleShot(0, [ok] {
+            auto* d = qobject_cast<FrmComSet*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->Combo1->count(), 2);  // COM3 (the link) and COM5
+            d->Combo1->setCurrentIndex(1);
+            (ok ? d->CommandOK : d->CommandCancel)->click();
+        });
+        transfer->mnuComm_Click();
+        EXPECT_EQ(App.ComPort, ok ? 5 : 3);
+        EXPECT_EQ(changed, ok ? 1 : 0);
+        EXPECT_EQ(platform::GetPrivateProfileString("language", "comPort", "", rt.settingsFile()),
+                  ok ? "5" : "1");
+    }
+}
+
+}  // namespace
+}  // namespace linktest

@@ -1,0 +1,105 @@
+// The main window's rules without a window: stored geometry, pane sizes,
+// background tile, and the save question shared by the file commands.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "core/ModEnglish.h"
+#include "core/ModMain.h"
+#include "mainwindow/MainWindowRules.h"
+#include "support/Support.h"
+
+using namespace ulbrix;
+using platform::MsgResult;
+
+TEST(WindowGeometry, MissingOrBadValuesTakeTheirDefaults) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath("s.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LoadWindowGeometry(store), (WindowGeometryTw{100, 100, 14500, 10500}));
+
+    store.setValue("Settings/MainLeft", "abc");
+    store.setValue("Settings/MainTop", "-300");
+    store.setValue("Settings/MainWidth", "0");
+    store.setValue("Settings/MainHeight", " 9000 ");
+    EXPECT_EQ(LoadWindowGeometry(store), (WindowGeometryTw{100, -300, 14500, 9000}));
+}
+
+TEST(WindowGeometry, SavedValuesReadBackAsDecimalText) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath("s.ini"), QSettings::IniFormat);
+    SaveWindowGeometry(store, {1500, 30, 12000, 8025});
+    EXPECT_EQ(store.value("Settings/MainWidth").toString(), "12000");
+    EXPECT_EQ(LoadWindowGeometry(store), (WindowGeometryTw{1500, 30, 12000, 8025}));
+}
+
+TEST(PaneRules, HeightsChangeOnlyAbove1000Twips) {
+    EXPECT_FALSE(ResizePaneHeights(1000));
+    EXPECT_FALSE(ResizePaneHeights(0));
+    const auto h = ResizePaneHeights(1001);
+    ASSERT_TRUE(h);
+    EXPECT_EQ(h->frame, 901);
+    EXPECT_EQ(h->tree, 301);
+    EXPECT_EQ(h->splitter, 1001);
+}
+
+TEST(PaneRules, SplitterKeepsThePaneBetween300TwipsAndTheWindowWidth) {
+    struct Case { int pane, x, inner; std::optional<int> expected; };
+    const Case cases[] = {
+        {3000, -2701, 9000, std::nullopt},  // 299
+        {3000, -2700, 9000, 300},
+        {3000, 150, 9000, 3150},
+        {3000, 6000, 9000, 9000},           // exactly the inner width
+        {3000, 6001, 9000, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SplitterPaneWidth(c.pane, c.x, c.inner), c.expected) << c.x;
+}
+
+TEST(Background, TileLeavesOutTheFrameButNeverHasAZeroStep) {
+    EXPECT_EQ(BackgroundTileRect(QSize(130, 40)), QRect(1, 1, 128, 38));
+    EXPECT_EQ(BackgroundTileRect(QSize(3, 3)), QRect(1, 1, 1, 1));
+    EXPECT_EQ(BackgroundTileRect(QSize(2, 50)), QRect(0, 1, 2, 48));
+    EXPECT_EQ(BackgroundTileRect(QSize(1, 1)), QRect(0, 0, 1, 1));
+    EXPECT_TRUE(BackgroundTileRect(QSize()).isEmpty());
+    EXPECT_EQ(BackgroundPicturePath("/p/bin", 2), "/p/bin/PIC/BK_2.jpg");
+}
+
+TEST(SaveQuestion, AnswersLeadToSaveSaveAsOrStop) {
+    ResetProcessState();
+    InitLanguageStrings();
+    struct Case {
+        bool modified, untitled;
+        MsgResult answer;
+        bool saveOk;
+        bool goesOn, saved, savedAs;
+    };
+    const Case cases[] = {
+        {false, false, MsgResult::Cancel, true, true, false, false},  // not asked at all
+        {true, false, MsgResult::No, true, true, false, false},
+        {true, false, MsgResult::Cancel, true, false, false, false},
+        {true, false, MsgResult::Yes, true, true, true, false},
+        {true, false, MsgResult::Yes, false, false, true, false},  // a failed save stops
+        {true, true, MsgResult::Yes, true, true, false, true},     // untitled: Save As
+        {true, true, MsgResult::Yes, false, false, false, true},   // Save As cancelled
+    };
+    for (const Case& c : cases) {
+        testsupport::MsgRecorder rec;
+        rec.answer(c.answer);
+        bool saved = false, savedAs = false;
+        SaveQuestionActions a;
+        a.isModified = [&] { return c.modified; };
+        a.untitled = [&] { return c.untitled; };
+        a.save = [&] { saved = true; return c.saveOk; };
+        a.saveAs = [&] { savedAs = true; return c.saveOk; };
+        EXPECT_EQ(AskSaveChanges(a), c.goesOn);
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_EQ(savedAs, c.savedAs);
+        ASSERT_EQ(rec.shown().size(), c.modified ? 1u : 0u);
+        if (c.modified) {
+            EXPECT_EQ(rec.shown()[0].text, "File has been modify,save it now?");
+            EXPECT_EQ(rec.shown()[0].buttons, platform::MsgButtons::YesNoCancel);
+            EXPECT_EQ(rec.shown()[0].icon, platform::MsgIcon::Exclamation);
+        }
+    }
+    ResetProcessState();
+}
