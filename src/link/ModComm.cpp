@@ -1,6 +1,7 @@
 #include "link/ModComm.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 #include "core/ModFreFile.h"
@@ -53,6 +54,12 @@ QString bytesAsText(const QByteArray& bytes) {
 QString WriteIncompleteText(int language) {
     if (language == 2) return QStringLiteral("写入未完成，对讲机内的数据可能不完整。请重新写入。");
     return QStringLiteral("Write did not finish. The radio's memory may be incomplete. Please write again.");
+}
+
+// Said when the data of a finished read cannot be turned into a document.
+QString UnusableReadText(int language) {
+    if (language == 2) return QStringLiteral("从对讲机读取的数据无法使用，当前数据未被更改。");
+    return QStringLiteral("The data read from the radio could not be used. The current data is unchanged.");
 }
 
 void ResetCommState() {
@@ -578,14 +585,26 @@ void CommEngine::CommFinish(bool ok) {
     ShowQueuedMsgs();
 
     // 5. A good read replaces the document.
-    if (ok) {
-        if (mode == CommModeRead) {
-            if (unloadChildForms) unloadChildForms();
+    if (ok && mode == CommModeRead) {
+        if (unloadChildForms) unloadChildForms();
+        // The document is replaced whole or not at all.
+        const DocumentState before = Doc;
+        try {
             UnpackImage();
+        } catch (const std::exception&) {
+            Doc = before;
+            ok = false;
+            platform::MsgBox(UnusableReadText(CurrentLanguage), platform::MsgButtons::Ok,
+                             platform::MsgIcon::Exclamation);
+        }
+        if (ok) {
+            // Named first, so the caption the main window sets names it.
             Doc.DataFilePath = QStringLiteral("new.dat");
             Doc.Untitled = true;
             if (afterRead) afterRead();
         }
+    }
+    if (ok) {
         if (mode == CommModeRead || mode == CommModeWrite)
             platform::MsgBox(MsgTransferCompleted[mode + 3 * CurrentLanguage], platform::MsgButtons::Ok,
                              platform::MsgIcon::None);

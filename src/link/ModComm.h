@@ -73,6 +73,8 @@ inline constexpr int DefaultSettleMs = 300;
 
 // Said after a write that ended as failed once blocks had gone out.
 QString WriteIncompleteText(int language);
+// Said when a finished read's data cannot be turned into a document.
+QString UnusableReadText(int language);
 
 // Fresh transfer state (tests).
 void ResetCommState();

@@ -41,8 +41,8 @@ public:
     std::function<void()> afterRead;
     // The port number changed (status bar).
     std::function<void()> portChanged;
-    // The save question before the program ends for another release; false
-    // when the user cancels.
+    // The save question before the program hands over to another release,
+    // asked only when the document is modified; false when the user cancels.
     std::function<bool()> saveQuestion;
 
     platform::SerialLink* MSComm1 = nullptr;

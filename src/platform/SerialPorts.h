@@ -1,4 +1,4 @@
-// Serial port numbers. Transfers and settings keep Windows-style port numbers
+// Serial port numbers. Transfers and settings keep numbered COM ports
 // ("COM3", "comPort=3"); here a number becomes a Linux device. Port n is the
 // device that the link "comN" in the "ports" folder (beside the "language"
 // folder of the settings file) points to; without such a link COM1-COM32 are

@@ -25,8 +25,8 @@
 
 namespace linktest {
 
-inline constexpr int kTestTimeoutMs = 150;
-inline constexpr int kTestSettleMs = 100;
+inline constexpr int kTestTimeoutMs = 250;
+inline constexpr int kTestSettleMs = 150;
 
 // Addresses of every block the walk exchanges.
 inline std::vector<std::uint32_t> WalkAddresses() {
