@@ -411,54 +411,42 @@ void CommEngine::CommStep() {
     const unsigned run = run_;
     switch (Comm.CommMode) {
         case CommModeRead:
-            switch (Comm.ReadStep) {
+        case CommModeWrite: {
+            const bool write = Comm.CommMode == CommModeWrite;
+            int& step = write ? Comm.WriteStep : Comm.ReadStep;
+            switch (step) {
                 case StepProgramSent:
-                    Comm.ReadStep = StepIdentifySent;
+                    if (write && App.BatchWrite && App.BatchFormOpen) App.BatchFormOpen = false;
+                    step = StepIdentifySent;
                     SendIdentifyCmd();
                     break;
                 case StepIdentifySent: {
+                    // Writes (the batch write too) check the radio like reads:
+                    // a wrong model or firmware must not be written over.
                     const bool good = CheckRadioModel();
                     if (run != run_) return;
                     if (good) {
-                        Comm.ReadStep = StepReadBlocks;
-                        SendNextReadCmd();
+                        step = write ? StepWriteBlocks : StepReadBlocks;
+                        write ? SendNextWriteBlock() : SendNextReadCmd();
                     } else {
-                        Comm.ReadStep = StepEndAfterFailedCheck;
+                        step = StepEndAfterFailedCheck;
                         SendEndCmd();
                     }
                     break;
                 }
-                case StepReadBlocks: SendNextReadCmd(); break;
-                case StepEndAfterWalk: CommFinish(true); break;
-                default: CommFinish(false); break;
-            }
-            break;
-        case CommModeWrite:
-            switch (Comm.WriteStep) {
-                case StepProgramSent:
-                    if (App.BatchWrite && App.BatchFormOpen) App.BatchFormOpen = false;
-                    Comm.WriteStep = StepIdentifySent;
-                    SendIdentifyCmd();
-                    break;
-                case StepIdentifySent: {
-                    // A batch write checks the radio too: a wrong model or
-                    // firmware must not be written over.
-                    const bool good = CheckRadioModel();
-                    if (run != run_) return;
-                    if (good) {
-                        Comm.WriteStep = StepWriteBlocks;
-                        SendNextWriteBlock();
-                    } else {
-                        Comm.WriteStep = StepEndAfterFailedCheck;
-                        SendEndCmd();
+                case StepReadBlocks:
+                case StepWriteBlocks:
+                    if (step != (write ? StepWriteBlocks : StepReadBlocks)) {
+                        CommFinish(false);
+                        break;
                     }
+                    write ? SendNextWriteBlock() : SendNextReadCmd();
                     break;
-                }
-                case StepWriteBlocks: SendNextWriteBlock(); break;
                 case StepEndAfterWalk: CommFinish(true); break;
                 default: CommFinish(false); break;
             }
             break;
+        }
         case CommModeRadioInfo:
             // The radio has answered "PROGRAM": take it out of programming
             // mode again before the transfer ends.

@@ -93,14 +93,31 @@ bool frmMainTransfer::documentWritable() {
     return false;
 }
 
+// Sets the mode and opens the port; on failure (already reported) the
+// transfer is idle again.
+bool frmMainTransfer::openForMode(int mode) {
+    Comm.CommMode = mode;
+    Comm.ReadStep = StepIdle;
+    Comm.WriteStep = StepIdle;
+    if (engine_->OpenCommPort()) return true;
+    Comm.CommMode = CommModeIdle;
+    return false;
+}
+
+// The common start of both writes: check the document, open the port, ask,
+// then pack the image from the working records.
+bool frmMainTransfer::prepareWrite() {
+    if (!documentWritable()) return false;
+    if (!openForMode(CommModeWrite)) return false;
+    if (!confirm(MsgWriteConfirm)) return false;
+    ClearImage();
+    PackImage();
+    return true;
+}
+
 void frmMainTransfer::mnuReadFromRadio_Click() {
     if (TransferUnderWay()) return;
-    Comm.CommMode = CommModeRead;
-    Comm.ReadStep = StepIdle;
-    if (!engine_->OpenCommPort()) {
-        Comm.CommMode = CommModeIdle;
-        return;
-    }
+    if (!openForMode(CommModeRead)) return;
     if (!confirm(MsgReadConfirm)) return;
     ClearBlockMap(0);
     ClearImage();
@@ -116,52 +133,27 @@ void frmMainTransfer::mnuWriteToRadio_Click() {
 void frmMainTransfer::TimerWrite_Timer() {
     TimerWrite->stop();
     if (TransferUnderWay()) return;
-    if (!documentWritable()) return;
-    Comm.CommMode = CommModeWrite;
-    Comm.WriteStep = StepIdle;
-    if (!engine_->OpenCommPort()) {
-        Comm.CommMode = CommModeIdle;
-        return;
-    }
-    if (!confirm(MsgWriteConfirm)) return;
-    ClearImage();
-    PackImage();
+    if (!prepareWrite()) return;
     runProgress();
 }
 
 void frmMainTransfer::mnuMWriteToRadio_Click() {
     if (TransferUnderWay()) return;
-    if (!documentWritable()) return;
-    Comm.CommMode = CommModeWrite;
-    Comm.WriteStep = StepIdle;
-    if (!engine_->OpenCommPort()) {
-        Comm.CommMode = CommModeIdle;
-        return;
-    }
-    if (!confirm(MsgWriteConfirm)) return;
-    ClearImage();
-    PackImage();
+    if (!prepareWrite()) return;
     App.BatchWrite = true;
     runBatchProgress();
 }
 
 void frmMainTransfer::mnuRadioInfo_Click() {
     if (TransferUnderWay()) return;
-    Comm.CommMode = CommModeRadioInfo;
-    Comm.ReadStep = StepIdle;
-    if (engine_->OpenCommPort()) engine_->SendProgramCmd();
-    else Comm.CommMode = CommModeIdle;
+    if (openForMode(CommModeRadioInfo)) engine_->SendProgramCmd();
 }
 
 void frmMainTransfer::ReadRMGDataFromRadio() {
     if (TransferUnderWay()) return;
-    Comm.CommMode = CommModeRadioInfo;
-    if (engine_->OpenCommPort()) {
-        ClearImage();
-        engine_->SendProgramCmd();
-    } else {
-        Comm.CommMode = CommModeIdle;
-    }
+    if (!openForMode(CommModeRadioInfo)) return;
+    ClearImage();
+    engine_->SendProgramCmd();
 }
 
 void frmMainTransfer::mnuComm_Click() {

@@ -66,6 +66,8 @@ private:
     void runBatchProgress();
     bool confirm(const TextTable& text);
     bool documentWritable();
+    bool openForMode(int mode);
+    bool prepareWrite();
 
     QWidget* mainWindow_;
     CommEngine* engine_ = nullptr;
