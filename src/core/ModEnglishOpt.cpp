@@ -73,8 +73,11 @@ void InitOptCaptions() {
     CapCwBkin = Same("Cw Bkin");
     CapCwOffSet = Same("Cw OffSet");
     CapAOP = Same("AOP");
+    CapTxColor = Same("Tx Color");
     CapCWRXMode = Same("CW RX Mode");
+    CapSaveDisKind = Same("Save DisKind");
     CapMenuColour = Same("Menu Colour");
+    CapSaveTime = Same("Save Time");
     CapPowerOffDis = Same("Power Off Dis");
     CapHfUseVfo = Same("Hf Use Vfo");
     CapHamUseVfo = Same("Ham Use Vfo");

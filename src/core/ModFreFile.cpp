@@ -32,9 +32,14 @@ int SlotsOf(const DocumentImage& d, int band, int group) {
     return std::clamp<int>(d.ChannelCount(band, group), 0, MaxSlot);
 }
 
-// Band and every walked count within the limits of the tables.
+// Band, current groups and every walked count within the limits of the
+// tables: the editors index the tables with them.
 bool CountsValid(const DocumentImage& d) {
     if (d.Band < 0 || d.Band > 2) return false;
+    for (int b = 0; b < BandCount; ++b) {
+        const int cur = d.CurGroup[static_cast<std::size_t>(b)];
+        if (cur < 0 || cur > GroupsOfBand(b)) return false;
+    }
     for (int b = 0; b < BandCount; ++b)
         for (int g = 1; g <= GroupsOfBand(b); ++g) {
             const int c = d.ChannelCount(b, g);

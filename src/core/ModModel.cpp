@@ -6,7 +6,7 @@
 namespace ulbrix {
 
 namespace {
-// Blanks only, as the original lookups trimmed; other whitespace is part of the name.
+// Blanks only, as every model lookup trims; other whitespace is part of the name.
 QString TrimBlanks(const QString& s) {
     qsizetype b = 0, e = s.size();
     while (b < e && s[b] == QLatin1Char(' ')) ++b;

@@ -116,8 +116,9 @@ QString FindSoftForFirm(const QString& otherVersion) {
 QString BuildVersionMessage(const QString& softVersion, const QString& otherVersion, int kind) {
     const int l = language();
     const QString& otherCaption = kind == VersionKindDataFile ? VerTextDataFile[l] : VerTextFirmware[l];
-    return VerTextQuestion[l] + QLatin1Char('\n') + otherCaption + QLatin1Char(' ') + shownVersion(otherVersion) +
-           QLatin1Char('\n') + VerTextSoftware[l] + QLatin1Char(' ') + shownVersion(softVersion);
+    const QString crlf = QStringLiteral("\r\n");
+    return VerTextQuestion[l] + crlf + otherCaption + QLatin1Char(' ') + shownVersion(otherVersion) + crlf +
+           VerTextSoftware[l] + QLatin1Char(' ') + shownVersion(softVersion);
 }
 
 QString ReleaseExecutablePath(const QString& softVersion) {

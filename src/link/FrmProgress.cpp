@@ -77,6 +77,8 @@ void FrmProgress::Form_Load() {
         ShowPercent(0);
         if (Comm.CommMode == CommModeRead || Comm.CommMode == CommModeWrite) engine_.SendProgramCmd();
     });
+    // Nothing under way would ever close this dialog, and the user cannot.
+    if (!engine_.TransferUnderWay()) Unload();
 }
 
 void FrmProgress::showEvent(QShowEvent* e) {

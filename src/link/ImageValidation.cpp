@@ -203,7 +203,7 @@ private:
     void checkOptions() {
         for (const OptionField& f : OptionBlockLayout())
             range(options(), QString::fromLatin1(f.name), f.get(doc.Settings, doc), OptionFieldMin(f.kind), OptionFieldMax(f.kind));
-        const QString text = FixedToQString(doc.Settings.OptionText);
+        const QString text = DocumentTextToImageText(doc.Settings.OptionText);
         bool ok = false;
         const QByteArray bytes = ImageTextBytes(text, &ok);
         if (!ok || bytes.size() != text.size())

@@ -184,7 +184,12 @@ void UnpackMemoryChannels(int i) {
     ChannelRecord r = NewChannelRecord(i);
     r.ScanAdd = ImageBit(MemoryListBitmaps.scan, i - 1) ? 1 : 0;
     if (BcdToText(s) == "00000000" || !ReadSlot(s, r)) {
-        MemChannelList(i).InUse = 0;
+        // Dropped, but its number and the radio's scan bit stay: the next
+        // write sends that scan bit for the entry.
+        ChannelRecord& e = MemChannelList(i);
+        e.InUse = 0;
+        e.ChNo = r.ChNo;
+        e.ScanAdd = r.ScanAdd;
         return;
     }
     ++Doc.MemChannelCount;

@@ -609,8 +609,10 @@ void CommEngine::CommFinish(bool ok) {
     failureText_.clear();
     if (handOver) {
         // The radio has had its "END" and the port is closed; unsaved work
-        // is offered for saving before this process ends.
-        const bool go = !IsDataModified() || !saveQuestion || saveQuestion();
+        // is offered for saving before this process ends. Without a release
+        // to start the program goes on, and only says so.
+        const bool release = !FindSoftForFirm(App.FirmwareVersion).isEmpty();
+        const bool go = !release || !IsDataModified() || !saveQuestion || saveQuestion();
         if (go) StartMatchingVersion(App.FirmwareVersion);
     }
     emit finished(ok);

@@ -92,6 +92,21 @@ bool IsImageText407() { return App.SystemLCIDHex.trimmed().compare(QStringLitera
 
 std::uint8_t Low(long v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
+// Image or record bytes as text: with "407" through the system code page, a
+// byte that has no character there standing for itself; otherwise each byte
+// is the character with its code.
+QString DecodeImageBytes(const QByteArray& bytes) {
+    if (!IsImageText407()) return QString::fromLatin1(bytes);
+    const int cp = platform::AnsiCodePageForLcid(QStringLiteral("407"));
+    QString text;
+    for (const char c : bytes) {
+        bool one = false;
+        const QString t = platform::FromCodePage(QByteArray(1, c), cp, &one);
+        text += one ? t : QString(QChar(static_cast<std::uint8_t>(c)));
+    }
+    return text;
+}
+
 void PackOption(const OptionField& f, const GeneralSettingsRecord& s, const DocumentImage& d) {
     const long v = f.get(s, d);
     switch (f.kind) {
@@ -216,18 +231,23 @@ QString ReadImageText(std::uint32_t address, int count) {
         if (v == 0x00 || v == 0xFF) break;
         b += static_cast<char>(v);
     }
-    QString text;
-    if (IsImageText407()) {
-        const int cp = platform::AnsiCodePageForLcid(QStringLiteral("407"));
-        for (const char c : b) {
-            bool one = false;
-            const QString t = platform::FromCodePage(QByteArray(1, c), cp, &one);
-            text += one ? t : QString(QChar(static_cast<std::uint8_t>(c)));
-        }
-    } else {
-        text = QString::fromLatin1(b);
+    return TrimNull(DecodeImageBytes(b)) + QChar(0);
+}
+
+QString DocumentTextToImageText(const FixedText<16>& text) {
+    return DecodeImageBytes(QByteArray::fromStdString(TrimNull(text)));
+}
+
+std::string ImageTextToDocumentText(const QString& text) {
+    std::string out;
+    for (const QChar c : text) {
+        bool ok = false;
+        const QByteArray b = ImageTextBytes(QString(c), &ok);
+        if (ok && b.size() == 1) out += b[0];
+        else if (c.unicode() <= 0xFF) out += static_cast<char>(c.unicode());  // a byte that stood for itself, or NUL
+        else out += '?';
     }
-    return TrimNull(text) + QChar(0);
+    return out;
 }
 
 void PackSettings(GeneralSettingsRecord& settings) {
@@ -276,7 +296,7 @@ void PackSettings(GeneralSettingsRecord& settings) {
     }
 
     for (const OptionField& f : OptionTable) PackOption(f, settings, doc);
-    WriteImageText(OptionTextAddress, FixedToQString(settings.OptionText), 16);
+    WriteImageText(OptionTextAddress, DocumentTextToImageText(settings.OptionText), 16);
     std::uint8_t modes = 0;
     for (const auto& m : ModeEnableLayout)
         if (doc.*m.field != 0) modes |= static_cast<std::uint8_t>(1u << m.bit);
@@ -335,7 +355,7 @@ void UnpackSettings(GeneralSettingsRecord& settings) {
     }
 
     for (const OptionField& f : OptionTable) UnpackOption(f, settings, doc);
-    settings.OptionText = QStringToFixed(ReadImageText(OptionTextAddress, 16));
+    settings.OptionText = ImageTextToDocumentText(ReadImageText(OptionTextAddress, 16));
     const std::uint8_t modes = ImageByte(ModeEnableAddress);
     for (const auto& m : ModeEnableLayout) doc.*m.field = (modes >> m.bit) & 1;
 }

@@ -33,6 +33,12 @@ QString ReadImageText(std::uint32_t address, int count);
 // The byte sequence WriteImageText would use for text, before cutting and
 // padding. ok is false when a character has no form in the code page.
 QByteArray ImageTextBytes(const QString& text, bool* ok = nullptr);
+// Records keep the free text as bytes of the system code page. These turn
+// them into the text WriteImageText takes (trimmed), and ReadImageText's
+// text back into those bytes, so a read followed by a write sends the same
+// bytes (with "407", the Windows-1252 marks such as the euro sign included).
+QString DocumentTextToImageText(const FixedText<16>& text);
+std::string ImageTextToDocumentText(const QString& text);
 
 // ---- the option block at 0x22100 ----
 

@@ -74,10 +74,12 @@ void frmMainTransfer::runBatchProgress() {
 }
 
 // Asks to go on; on anything but OK the port is closed and nothing changes.
+// A port that failed while the question was open has already ended the
+// transfer and said so; OK then starts nothing.
 bool frmMainTransfer::confirm(const TextTable& text) {
     if (platform::MsgBox(Tr(text), platform::MsgButtons::OkCancel, platform::MsgIcon::Question) ==
         platform::MsgResult::Ok)
-        return true;
+        return TransferUnderWay();
     engine_->ClosePort();
     Comm.CommActive = false;
     Comm.CommMode = CommModeIdle;

@@ -35,6 +35,7 @@
 #include "core/ModInitV.h"
 #include "core/ModMain.h"
 #include "core/ModMsg.h"
+#include "core/Records.h"
 #include "link/frmMainTransfer.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
@@ -776,6 +777,9 @@ void frmMain::runListEdit(int which) {
     const int band = bandBox->currentIndex();
     if (band < 0 || band > 2) return;
     const int group = GetGroupID(band, TrimNull(groupBox->currentText()));
+    // A group name the band no longer knows (renamed meanwhile) gives group 0,
+    // and a grid without a current row gives row 0: neither names a channel.
+    if (group < 1 || group > GroupsOfBand(band) || row < 1 || row > MaxSlot) return;
     const std::function<void(int, int, int)>* ops[] = {&ListEditOps.CopyChannel, &ListEditOps.CutChannel,
                                                         &ListEditOps.PasteChannel, &ListEditOps.InsertChannel,
                                                         &ListEditOps.DeleteChannel};

@@ -21,6 +21,7 @@ struct IniFile::Impl {
     // Byte strings, section and key names without regard to case (the "A"
     // variant; the "CaseA" one compares case-sensitively), one value per key.
     CSimpleIniA ini{false, false, false};
+    bool crlf = false;  // the file as read ended its lines with CR LF
 };
 
 IniFile::IniFile(const QString& path) : d_(std::make_unique<Impl>()), path_(path) {
@@ -31,9 +32,12 @@ IniFile::~IniFile() = default;
 
 bool IniFile::Load() {
     d_->ini.Reset();
+    d_->crlf = false;
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray data = f.readAll();
+    const qsizetype firstEnd = data.indexOf('\n');
+    d_->crlf = firstEnd > 0 && data.at(firstEnd - 1) == '\r';
     return d_->ini.LoadData(data.constData(), static_cast<size_t>(data.size())) >= 0;
 }
 
@@ -56,6 +60,16 @@ bool IniFile::Save() {
     if (!QFileInfo(QFileInfo(path_).absolutePath()).isDir()) return false;
     std::string out;
     if (d_->ini.Save(out) < 0) return false;
+    // Lines keep the ending the file had, so a rewrite changes only the values.
+    if (d_->crlf) {
+        std::string withCr;
+        withCr.reserve(out.size() + out.size() / 8);
+        for (char c : out) {
+            if (c == '\n') withCr.push_back('\r');
+            withCr.push_back(c);
+        }
+        out.swap(withCr);
+    }
     // A whole new file or the old one untouched, never half of each; a folder
     // that allows no new files still lets an existing file be rewritten.
     QSaveFile f(path_);

@@ -221,6 +221,8 @@ TEST_F(FreFileTest, OpenRefusesBadPairsWithoutTouchingTheDocument) {
         {"count above 40", withWord(countHf1, 41), paddedFre, kFileError},
         {"two VFO channels", withWord(countHfVfo, 2), paddedFre, kFileError},
         {"huge count", withWord(countHf1, 0x7FFF), paddedFre, kFileError},
+        {"HF current group 18", withWord(6 + 2 * 1, 18), goodFre, kFileError},
+        {"CB current group -1", withWord(6, -1), goodFre, kFileError},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -75,6 +75,9 @@ TEST_F(LanguageTables, CaptionsInBothLanguages) {
         {&CapBeep, "Beep", "提示音"},
         {&CapBeep2, "Beep", "Beep"},
         {&CapNOGSET, "NOG.SET.", "NOG.SET."},
+        {&CapTxColor, "Tx Color", "Tx Color"},
+        {&CapSaveDisKind, "Save DisKind", "Save DisKind"},
+        {&CapSaveTime, "Save Time", "Save Time"},
         // DTMF
         {&CapDTMF, "DTMF", "DTMF(双音多频)"},
         {&CapStarHashTone, "* and # Tone[ms]", "*和#音[毫秒]"},

@@ -105,10 +105,10 @@ TEST_F(Version, QuestionTextInBothLanguages) {
     CurrentLanguage = 1;
     EXPECT_EQ(BuildVersionMessage("V100", "V101", VersionKindFirmware),
               "incompatible version. It may cause unknown error.To start the corresponding software version, "
-              "or not?\nFirmware version is V1.01\nprogramming software is V1.00");
+              "or not?\r\nFirmware version is V1.01\r\nprogramming software is V1.00");
     CurrentLanguage = 2;
     EXPECT_EQ(BuildVersionMessage("V100", "V205", VersionKindDataFile),
-              QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\n数据文件版本为 V2.05\n写频软件版本为 V1.00"));
+              QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n数据文件版本为 V2.05\r\n写频软件版本为 V1.00"));
 }
 
 TEST_F(Version, HandOverStartsTheMatchingReleaseAndEnds) {

@@ -198,6 +198,58 @@ TEST_F(ChannelCodecTest, ZeroFrequencyDropsAMemoryEntryButNotAChannel) {
     EXPECT_EQ(Doc.MemChannelCount, 0);
 }
 
+TEST_F(ChannelCodecTest, DroppedMemoryEntryTakesItsNumberAndTheRadioScanBit) {
+    // Entries 1 and 2 are present with a zero and an erased frequency; entry 3
+    // is present and valid. What the table held before must not decide the
+    // scan bit that the next write sends for a dropped entry.
+    RadioImage[0x16400] = 0x07;
+    RadioImage[0x16430] = 0x01;  // entry 1 in the scan list, entry 2 not
+    Put(0x10010, {0xFF, 0xFF, 0xFF, 0xFF});
+    Put(0x10020, {0x27, 0x00, 0x50, 0x00});
+    for (int i = 1; i <= 3; ++i) {
+        MemChannelList(i).ChNo = 0;
+        MemChannelList(i).ScanAdd = i == 1 ? 0 : 1;
+    }
+    UnpackImage();
+    struct Case { int entry, inUse, scan; } cases[] = {{1, 0, 1}, {2, 0, 0}, {3, 1, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(MemChannelList(c.entry).InUse, c.inUse) << c.entry;
+        EXPECT_EQ(MemChannelList(c.entry).ChNo, c.entry) << c.entry;
+        EXPECT_EQ(MemChannelList(c.entry).ScanAdd, c.scan) << c.entry;
+    }
+    EXPECT_EQ(Doc.MemChannelCount, 1);
+
+    ClearImage();
+    PackImage();
+    EXPECT_EQ(RadioImage[0x16430], 0x01);
+    EXPECT_EQ(RadioImage[0x16400], 0x04);
+}
+
+TEST_F(ChannelCodecTest, CbReadTakesScanFromTheScanBitmapAndFlagsBitByBit) {
+    // CB plan 2, channels 1..3 present; scan bits for channels 2 and 4 only.
+    RadioImage[0x16005] = 0x07;
+    RadioImage[0x16205] = 0x0A;
+    Put(0x0280, {0x26, 0x96, 0x50, 0x00, 0, 0, 0, 0, 0x20, 0, 0, 1});  // NB 0, ANL 1
+    Put(0x0290, {0x26, 0x97, 0x50, 0x00, 0, 0, 0, 0, 0x1F, 0, 0, 1});
+    Put(0x02A0, {0x26, 0x98, 0x50, 0x00});
+    Put(0x02B0, {0x26, 0x99, 0x50, 0x00});  // scan bit but no present bit
+    UnpackImage();
+    ASSERT_EQ(WorkDocument.ChannelCount(BandCB, 2), 3);
+    struct Case { int slot, scan, hiCut, echo, add10k, busy, nb, anl; } cases[] = {
+        {1, 0, 0, 0, 0, 0, 0, 1},
+        {2, 1, 1, 1, 1, 1, 1, 0},
+        {3, 0, 0, 0, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const ChannelRecord& r = ChannelTable(BandCB, c.slot, 2);
+        EXPECT_EQ(r.ChNo, c.slot);
+        EXPECT_EQ(r.ScanAdd, c.scan) << c.slot;
+        EXPECT_EQ((std::vector<int>{r.HiCut, r.Echo, r.Add10K, r.Busy, r.NB, r.ANL}),
+                  (std::vector<int>{c.hiCut, c.echo, c.add10k, c.busy, c.nb, c.anl}))
+            << c.slot;
+    }
+}
+
 TEST_F(ChannelCodecTest, MemoryReferencesTravelInTheirOwnBytes) {
     for (int i = 1; i <= 96; ++i) MemChannelList(i).MemRefCh = 255;
     MemChannelList(1).MemRefCh = 1;

@@ -126,6 +126,46 @@ TEST_F(Commands, ReadRunsInTheProgressDialogAndRenamesTheDocumentFirst) {
     }
 }
 
+// The adapter is pulled out while the confirmation is open: OK must not leave
+// a progress dialog waiting for a transfer that has already ended.
+TEST_F(Commands, PortLostDuringTheConfirmationStartsNothing) {
+    for (int mode : {CommModeRead, CommModeWrite}) {
+        SCOPED_TRACE(mode);
+        FakeRadio r2;
+        ASSERT_TRUE(r2.ok());
+        QFile::remove(rt.root() + "/ports/com3");
+        ASSERT_TRUE(QFile::link(r2.devicePath(), rt.root() + "/ports/com3"));
+        const DocumentImage doc = WorkDocument;
+        QStringList shown;
+        auto previous = platform::SetMsgHandler([&](const platform::MsgRequest& m) {
+            shown << m.text;
+            if (shown.size() == 1) {
+                r2.unplug();
+                SpinUntil([&] { return !transfer->MSComm1->isOpen(); }, 5000);
+            }
+            return platform::MsgResult::Ok;
+        });
+        bool hung = false;
+        QTimer::singleShot(8000, transfer.get(), [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<FrmProgress*>(w); p && p->isVisible()) {
+                    hung = true;
+                    p->Unload();
+                }
+        });
+        if (mode == CommModeRead) transfer->mnuReadFromRadio_Click();
+        else transfer->TimerWrite_Timer();
+        platform::SetMsgHandler(previous);
+        EXPECT_FALSE(hung);
+        ASSERT_EQ(shown.size(), 2);
+        EXPECT_EQ(shown[1], "Cannot Open Communication Port.");
+        EXPECT_FALSE(transfer->TransferUnderWay());
+        EXPECT_FALSE(transfer->MSComm1->isOpen());
+        EXPECT_TRUE(WorkDocument == doc);
+        EXPECT_EQ(r2.frames().size(), 0u);
+    }
+}
+
 TEST_F(Commands, WriteCommitsOpenEditorsBeforePacking) {
     radio.setMemory(std::vector<std::uint8_t>(FakeRadio::MemorySize, 0x5A));
     bool committed = false;

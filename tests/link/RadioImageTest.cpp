@@ -138,6 +138,8 @@ TEST_F(RadioImageTest, ChangedBlockMapMarksOnlyWhenSwitchedOn) {
     PackImage();
     EXPECT_NE(RadioImage[0x4020], 0);
     EXPECT_EQ(std::count(ChangedBlockMap.begin(), ChangedBlockMap.end(), 1), 0);
+    UnpackImage();
+    EXPECT_EQ(std::count(ChangedBlockMap.begin(), ChangedBlockMap.end(), 1), 0);
 }
 
 TEST(CodePage, LocaleChoosesTheCodePage) {

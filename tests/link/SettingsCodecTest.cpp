@@ -4,6 +4,7 @@
 
 #include "CodecFixture.h"
 #include "core/ModFun.h"
+#include "link/ImageValidation.h"
 #include "link/ModSettingsCodec.h"
 
 using namespace ulbrix;
@@ -178,6 +179,30 @@ TEST_F(SettingsCodecTest, ImageTextIn407UsesWindows1252) {
     bool ok = true;
     ImageTextBytes(QString::fromUtf8("中"), &ok);
     EXPECT_FALSE(ok);
+}
+
+TEST_F(SettingsCodecTest, FreeTextBytesOfTheRecordReachTheRadioAndComeBack) {
+    // The record keeps the text in the system code page: 0x84 0x93 0x80 are
+    // the German quotes and the euro sign in Windows-1252.
+    const std::string marks = "\x84" "Funk\x93 \x80" "5";
+    struct Case { const char* lcid; std::string text; } cases[] = {
+        {"407", marks}, {"407", "Gr\xFC\xDF" "e"}, {"409", marks}, {"804", "BT-1 \xE9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lcid);
+        App.SystemLCIDHex = c.lcid;
+        ClearImage();
+        S().OptionText = c.text + '\0';
+        for (const auto& p : ValidateDocumentForWrite()) EXPECT_NE(p.field, QStringLiteral("OptionText")) << p.english.toStdString();
+        Pack();
+        std::vector<int> sent(c.text.begin(), c.text.end());
+        for (int& b : sent) b &= 0xFF;
+        sent.resize(16, 0);
+        EXPECT_EQ(ImageBytes(0x22130, 16), sent);
+        S().OptionText = "scribbled";
+        Unpack();
+        EXPECT_EQ(TrimNull(S().OptionText), c.text);
+    }
 }
 
 TEST_F(SettingsCodecTest, ImageTextReadStopsAtZeroOrFF) {

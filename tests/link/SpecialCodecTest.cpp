@@ -30,6 +30,21 @@ TEST_F(SpecialCodecTest, EmergencyWordsByAddress) {
     EXPECT_EQ(RadioImage[0x18064], 0);
 }
 
+TEST_F(SpecialCodecTest, EmergencyChannelsReadBackUnchanged) {
+    auto& w = WorkDocument.Emergency.w;
+    w = {};
+    w[32] = 5;
+    w[26] = 9;
+    w[24] = 14;
+    w[31] = 11;
+    w[7] = 79;  // second channel of the 80-channel plan
+    const auto before = w;
+    PackEmergencyChannels();
+    w.fill(1);
+    UnpackEmergencyChannels();
+    EXPECT_EQ(w, before);
+}
+
 TEST_F(SpecialCodecTest, MemChannelSetStatesComeFirst) {
     auto& m = WorkDocument.MemChannelSet.w;
     for (int r = 0; r < 6; ++r) {

@@ -83,6 +83,14 @@ protected:
         ASSERT_TRUE(QFile::link(target, path));
     }
 
+    // Before each case of a table: a fresh transfer state, no messages, no frames.
+    void NextCase() {
+        ulbrix::ResetCommState();
+        finished = false;
+        msgs.clear();
+        radio.clearFrames();
+    }
+
     // Starts a transfer of mode as the commands do (without dialogs) and runs
     // it to its end. False when it did not end within ms.
     bool Run(int mode, int ms = 30000) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 
+#include "link/ModPortSearch.h"
+#include "platform/IniFile.h"
 #include "platform/Process.h"
 
 using namespace ulbrix;
@@ -137,10 +139,7 @@ TEST_F(Transfer, ReadRecoversFromABadReplyByResending) {
     radio.fillPattern(11);
     for (const Glitch& g : kReadGlitches) {
         SCOPED_TRACE(g.name);
-        ResetCommState();
-        finished = false;
-        msgs.clear();
-        radio.clearFrames();
+        NextCase();
         radio.setBehaviour([&g](const FakeRadio::Frame& f, FakeRadio::Action& a) {
             if (f.kind == g.kind && f.sameKind == g.nth) g.spoil(a);
         });
@@ -331,10 +330,7 @@ TEST_F(Transfer, WrongModelIsReportedAfterTheTransferAndNothingIsWritten) {
     for (const char* model : models) {
         for (int mode : {CommModeRead, CommModeWrite}) {
             SCOPED_TRACE(std::string(model) + (mode == CommModeRead ? " read" : " write"));
-            ResetCommState();
-            finished = false;
-            msgs.clear();
-            radio.clearFrames();
+            NextCase();
             radio.setModel(model);
             const DocumentImage doc = WorkDocument;
             ASSERT_TRUE(Run(mode));
@@ -408,6 +404,7 @@ TEST_F(Transfer, RepliesDuringAQuestionAreDropped) {
 }
 
 struct HandOverCase {
+    const char* firmware;
     bool modified;
     bool saveAnswer;
     bool asked;
@@ -419,15 +416,15 @@ TEST_F(Transfer, HandOverEndsProgrammingModeAndOffersToSaveFirst) {
                  "[Version]\nCurrentVersion=V100\nSoftVersionCount=2\nFirmVersionCount=2\n"
                  "[Soft]\nVersion0=V100\nVersion1=V200\n[Firm]\nFirm0=V100V100\nFirm1=V200V101\n");
     LoadVersionIni();
-    radio.setFirmware("V101");
-    const HandOverCase cases[] = {
-        {false, true, false, true}, {true, true, true, true}, {true, false, true, false}};
+    const HandOverCase cases[] = {{"V101", false, true, false, true},
+                                  {"V101", true, true, true, true},
+                                  {"V101", true, false, true, false},
+                                  // No release pairs with it: nothing to save for.
+                                  {"V102", true, true, false, false}};
     for (const HandOverCase& c : cases) {
-        SCOPED_TRACE(c.modified * 10 + c.saveAnswer);
-        ResetCommState();
-        finished = false;
-        msgs.clear();
-        radio.clearFrames();
+        SCOPED_TRACE(std::string(c.firmware) + char('0' + c.modified) + char('0' + c.saveAnswer));
+        radio.setFirmware(c.firmware);
+        NextCase();
         SavedDocument = WorkDocument;
         SavedChannelTable = ChannelTable;
         SavedMemChannelList = MemChannelList;
@@ -462,6 +459,9 @@ TEST_F(Transfer, HandOverEndsProgrammingModeAndOffersToSaveFirst) {
             EXPECT_EQ(endsAtStart, 1);
             EXPECT_FALSE(portOpenAtStart);
             EXPECT_EQ(exitCode, 0);
+        }
+        if (!c.asked && !c.started) {
+            EXPECT_EQ(msgs.texts().last(), VerTextNoRelease[1]);
         }
     }
 }
@@ -500,6 +500,51 @@ TEST_F(Transfer, BatchWriteChecksTheModelToo) {
     EXPECT_TRUE(closed);
     EXPECT_EQ(radio.frameCount(Kind::Write), 1872);
     EXPECT_EQ(msgs.texts(), QStringList{"Write Data Completed."});
+}
+
+// ---- the port search (nothing in the program starts it) ----
+
+TEST_F(Transfer, PortSearchKeepsTheSettingWhereTheRadioAnswers) {
+    struct Case {
+        const char* name;
+        QByteArray model;
+        bool ok;
+        std::vector<Kind> head;  // the first frames the radio sees
+    };
+    const Case cases[] = {
+        // The probe's lost answer is followed by the probe again, not an older frame.
+        {"expected model", "ZR9040", true, {Kind::Program, Kind::Program, Kind::Identify, Kind::Read}},
+        // Every setting of port 3 is tried, then the transfer starts at the
+        // first one that answered and reports the model.
+        {"other model", "XX1234", false, {Kind::Program, Kind::Program, Kind::Identify, Kind::Program}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NextCase();
+        radio.setModel(c.model);
+        radio.setBehaviour([](const FakeRadio::Frame& f, FakeRadio::Action& a) {
+            if (f.kind == Kind::Program && f.index == 0) a.reply.clear();
+        });
+        App.ComPort = 1;
+        engine->portSearch().StartPortSearch({40, 3}, CommModeRead);  // COM40 does not exist
+        ASSERT_TRUE(SpinUntil([this] { return finished; }, 30000));
+        EXPECT_EQ(result, c.ok);
+        const auto frames = radio.frames();
+        ASSERT_GE(frames.size(), c.head.size());
+        for (std::size_t i = 0; i < c.head.size(); ++i) EXPECT_EQ(frames[i].kind, c.head[i]) << i;
+        EXPECT_EQ(App.ComPort, 3);
+        EXPECT_EQ(platform::GetPrivateProfileString("language", "comPort", "", rt.settingsFile()), "3");
+        EXPECT_EQ(platform::GetPrivateProfileString("language", "StopBit", "", rt.settingsFile()), "1");
+        if (c.ok) {
+            EXPECT_EQ(radio.frameCount(Kind::Read), 1872);
+            EXPECT_EQ(msgs.texts(), QStringList{"Read Data Completed."});
+        } else {
+            EXPECT_EQ(radio.frameCount(Kind::Identify), 9);  // 8 settings, then the transfer's own
+            EXPECT_EQ(radio.frameCount(Kind::Read), 0);
+            EXPECT_EQ(msgs.texts(), QStringList{"Model type is wrong."});
+        }
+        EXPECT_FALSE(link.isOpen());
+    }
 }
 
 // ---- frames and replies ----

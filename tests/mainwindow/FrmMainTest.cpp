@@ -542,6 +542,15 @@ TEST_F(MainWindowTest, ListEditCommandsActOnWhatTheChannelEditorShows) {
     w.MnuLEPaste_Click();  // no operation behind it: nothing
     EXPECT_EQ(calls, (std::vector<std::array<int, 3>>{{1, 16, 5}, {1, 16, -5}}));
 
+    // A group name the band does not know, or no current row: nothing is
+    // handed on (the channel tables would refuse group 0 or row 0).
+    editor->group->setEditText("no such group");
+    w.MnuLECopy_Click();
+    editor->group->setEditText("VFO");
+    editor->row = 0;
+    w.MnuLEDelete_Click();
+    EXPECT_EQ(calls.size(), 2u);
+
     UnloadChildForms();
     w.MnuLECopy_Click();
     EXPECT_EQ(calls.size(), 2u);

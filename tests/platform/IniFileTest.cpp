@@ -60,6 +60,18 @@ TEST(IniFile, WriteReplacesInPlaceAndKeepsTheRest) {
     EXPECT_FALSE(WritePrivateProfileString("a", "b", "c", dir.filePath("isdir.ini")));
 }
 
+// The shipped files end their lines with CR LF; a rewrite changes the value only.
+TEST(IniFile, WriteKeepsCrLfLineEnds) {
+    QTemporaryDir dir;
+    const QByteArray shipped =
+        "[language]\r\nIsFirstRun=1\r\ncomPort=1\r\nHandshaking=0\r\nStopBit=1\r\nCurrentLanguage=1\r\n";
+    const QString p = write(dir, "mysetup.ini", shipped);
+    ASSERT_TRUE(WritePrivateProfileString("language", "IsFirstRun", "0", p));
+    ASSERT_TRUE(WritePrivateProfileString("language", "CurrentLanguage", "2", p));
+    EXPECT_EQ(read(p), QByteArray(shipped).replace("IsFirstRun=1", "IsFirstRun=0").replace("CurrentLanguage=1",
+                                                                                         "CurrentLanguage=2"));
+}
+
 TEST(Locale, IdFromTheEnvironmentInOrder) {
     const std::pair<const char*, long> names[] = {{"zh_CN.UTF-8", 0x804}, {"zh_TW.Big5", 0x404}, {"de_AT", 0x407},
                                                   {"ru_RU.KOI8-R", 0x419}, {"en_US.UTF-8", 0x409}, {"", 0x409},

@@ -130,6 +130,7 @@ QByteArray FakeRadio::answerFor(const Frame& f) const {
             return r;
         }
         case Kind::Read: {
+            if (f.bytes[5] != 0x10) return QByteArray();  // a read asks for one 16-byte block
             QByteArray r(1, 'W');
             r += f.bytes.mid(1, 4);
             r += static_cast<char>(0x10);
@@ -142,7 +143,8 @@ QByteArray FakeRadio::answerFor(const Frame& f) const {
             return r;
         }
         case Kind::Write:
-            if (Sum(f.bytes, 1, 21) != static_cast<std::uint8_t>(f.bytes[22]) || f.bytes[23] != '\x06')
+            if (f.bytes[5] != 0x10 || Sum(f.bytes, 1, 21) != static_cast<std::uint8_t>(f.bytes[22]) ||
+                f.bytes[23] != '\x06')
                 return QByteArray();
             return QByteArray(1, '\x06');
         case Kind::End: return QByteArray(1, '\x06');
