@@ -4,12 +4,9 @@
 
 namespace ulbrix {
 
+using namespace fill;
+
 namespace {
-
-TextTable C(const char* english, const char* chinese) {
-    return TextTable::Caption(QString::fromUtf8(english), QString::fromUtf8(chinese));
-}
-
 struct MenuText {
     TextTable* table;
     const char* english;

@@ -2,16 +2,7 @@
 
 namespace ulbrix {
 
-namespace {
-
-TextTable C(const char* english, const char* chinese) {
-    return TextTable::Caption(QString::fromUtf8(english), QString::fromUtf8(chinese));
-}
-
-// Attribute words that read the same in both languages.
-TextTable Same(const char* text) { return C(text, text); }
-
-}  // namespace
+using namespace fill;
 
 void InitChannelInfoCaptions() {
     CapChannelInformation = C("Channel Information", "信道信息");

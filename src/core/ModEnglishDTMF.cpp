@@ -2,14 +2,9 @@
 
 namespace ulbrix {
 
+using namespace fill;
+
 namespace {
-
-TextTable C(const char* english, const char* chinese) {
-    return TextTable::Caption(QString::fromUtf8(english), QString::fromUtf8(chinese));
-}
-
-QString S(const char* text) { return QString::fromUtf8(text); }
-
 // "Off" then 1 to 16 seconds, each number followed by the unit of the language.
 TextTable DCodeItems() {
     QStringList en{S("Off")};

@@ -4,18 +4,7 @@
 
 namespace ulbrix {
 
-namespace {
-
-TextTable C(const char* english, const char* chinese) {
-    return TextTable::Caption(QString::fromUtf8(english), QString::fromUtf8(chinese));
-}
-
-// Option captions that read the same in both languages.
-TextTable Same(const char* text) { return C(text, text); }
-
-QString S(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
+using namespace fill;
 
 void InitOptCaptions() {
     CapRxNR = C("Rx NR", "接收NR");

@@ -51,6 +51,16 @@ private:
     Layout layout_ = Layout::Caption;
 };
 
+// Shorthands for filling the tables from UTF-8 literals.
+namespace fill {
+inline TextTable C(const char* english, const char* chinese) {
+    return TextTable::Caption(QString::fromUtf8(english), QString::fromUtf8(chinese));
+}
+// A caption that reads the same in both languages.
+inline TextTable Same(const char* text) { return C(text, text); }
+inline QString S(const char* text) { return QString::fromUtf8(text); }
+}  // namespace fill
+
 // The text of the current language (a caption table).
 const QString& Tr(const TextTable& table);
 // Item `item` in the current language.
