@@ -40,18 +40,26 @@ bool CountsValid(const DocumentImage& d) {
         const int cur = d.CurGroup[static_cast<std::size_t>(b)];
         if (cur < 0 || cur > GroupsOfBand(b)) return false;
     }
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= GroupsOfBand(b); ++g) {
-            const int c = d.ChannelCount(b, g);
-            if (c < 0 || c > SlotLimit(b, g)) return false;
-        }
-    return true;
+    bool valid = true;
+    ForEachWalkedGroup([&](int b, int g) {
+        const int c = d.ChannelCount(b, g);
+        if (c < 0 || c > SlotLimit(b, g)) valid = false;
+    });
+    return valid;
+}
+
+// Every walked slot (b, s, g) of the groups, in channel-file order; the
+// counts come from `counts`.
+template <class F>
+void ForEachWalkedSlot(const DocumentImage& counts, F&& fn) {
+    ForEachWalkedGroup([&](int b, int g) {
+        for (int s = 1; s <= SlotsOf(counts, b, g); ++s) fn(b, s, g);
+    });
 }
 
 std::size_t WalkedTotal(const DocumentImage& d) {
     std::size_t total = 0;
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= GroupsOfBand(b); ++g) total += static_cast<std::size_t>(SlotsOf(d, b, g));
+    ForEachWalkedSlot(d, [&](int, int, int) { ++total; });
     return total;
 }
 
@@ -116,9 +124,7 @@ std::optional<LoadedPair> ReadPair(const QByteArray& record, const QString& data
 void ApplyPair(const LoadedPair& pair) {
     SavedDocument = pair.doc;
     std::size_t i = 0;
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= GroupsOfBand(b); ++g)
-            for (int s = 1; s <= SlotsOf(pair.doc, b, g); ++s) SavedChannelTable(b, s, g) = pair.channels[i++];
+    ForEachWalkedSlot(pair.doc, [&](int b, int s, int g) { SavedChannelTable(b, s, g) = pair.channels[i++]; });
     for (int n = 1; n <= MemListSize; ++n) SavedMemChannelList(n) = pair.mem[static_cast<std::size_t>(n)];
     ApplyLoadedImage();
 }
@@ -126,9 +132,9 @@ void ApplyPair(const LoadedPair& pair) {
 // Counts out of range cannot come from the editors; repaired before a save so
 // the written pair can always be opened again.
 void ClampWalkedCounts(DocumentImage& d) {
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= GroupsOfBand(b); ++g)
-            d.ChannelCount(b, g) = static_cast<Integer>(std::clamp<int>(d.ChannelCount(b, g), 0, SlotLimit(b, g)));
+    ForEachWalkedGroup([&](int b, int g) {
+        d.ChannelCount(b, g) = static_cast<Integer>(std::clamp<int>(d.ChannelCount(b, g), 0, SlotLimit(b, g)));
+    });
 }
 
 std::optional<QByteArray> ReadSmallFile(const QString& path) {
@@ -216,11 +222,7 @@ Bytes BuildDataFileBytes(const DocumentImage& doc) { return DocumentToBytes(doc)
 
 Bytes BuildChannelFileBytes(const DocumentImage& doc, const ChannelTableType& table, const MemChannelListType& mem) {
     LayoutWriter w;
-    for (int b = 0; b < BandCount; ++b) {
-        Doc.BandGroupCount = GroupsOfBand(b);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g)
-            for (int s = 1; s <= SlotsOf(doc, b, g); ++s) DescribeChannel(w, table(b, s, g));
-    }
+    ForEachWalkedSlot(doc, [&](int b, int s, int g) { DescribeChannel(w, table(b, s, g)); });
     for (int n = 1; n <= MemListSize; ++n) DescribeChannel(w, mem(n));
     return w.out;
 }
@@ -229,11 +231,7 @@ void PrepareSaveImage() {
     FillFileHeader(WorkDocument.Header);
     WorkDocument.Version = std::string("V100");
     SavedDocument = WorkDocument;
-    for (int b = 0; b < BandCount; ++b) {
-        Doc.BandGroupCount = GroupsOfBand(b);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g)
-            for (int s = 1; s <= SlotsOf(WorkDocument, b, g); ++s) SavedChannelTable(b, s, g) = ChannelTable(b, s, g);
-    }
+    ForEachWalkedSlot(WorkDocument, [](int b, int s, int g) { SavedChannelTable(b, s, g) = ChannelTable(b, s, g); });
     for (int n = 1; n <= MemListSize; ++n) SavedMemChannelList(n) = MemChannelList(n);
 }
 
@@ -244,11 +242,7 @@ void ApplyLoadedImage() {
     App.BandRangeText = BandTypeToText(WorkDocument.Band);
     ParseBandRange();
     SetCaption();
-    for (int b = 0; b < BandCount; ++b) {
-        Doc.BandGroupCount = GroupsOfBand(b);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g)
-            for (int s = 1; s <= SlotsOf(SavedDocument, b, g); ++s) ChannelTable(b, s, g) = SavedChannelTable(b, s, g);
-    }
+    ForEachWalkedSlot(SavedDocument, [](int b, int s, int g) { ChannelTable(b, s, g) = SavedChannelTable(b, s, g); });
     for (int n = 1; n <= MemListSize; ++n) MemChannelList(n) = SavedMemChannelList(n);
 }
 
@@ -338,19 +332,15 @@ bool IsDataUnchanged() {
     // Counts, header, settings, special channels, patterns and option words.
     if (DocumentToBytes(work) != DocumentToBytes(saved)) return false;
 
-    for (int b = 0; b < BandCount; ++b) {
-        Doc.BandGroupCount = GroupsOfBand(b);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g) {
-            const int count = SlotsOf(SavedDocument, b, g);
-            for (int s = 1; s <= count; ++s) {
-                const ChannelRecord& saved_ch = SavedChannelTable(b, s, g);
-                int pos = s;
-                if (ChannelTable(b, s, g).ChNo != saved_ch.ChNo) pos = FindChannelPos(saved_ch.ChNo, b, g);
-                if (pos == 0) return false;
-                if (ChannelToBytes(ChannelTable(b, pos, g)) != ChannelToBytes(saved_ch)) return false;
-            }
-        }
-    }
+    bool same = true;
+    ForEachWalkedSlot(SavedDocument, [&](int b, int s, int g) {
+        if (!same) return;
+        const ChannelRecord& saved_ch = SavedChannelTable(b, s, g);
+        int pos = s;
+        if (ChannelTable(b, s, g).ChNo != saved_ch.ChNo) pos = FindChannelPos(saved_ch.ChNo, b, g);
+        same = pos != 0 && ChannelToBytes(ChannelTable(b, pos, g)) == ChannelToBytes(saved_ch);
+    });
+    if (!same) return false;
     for (int n = 1; n <= MemListSize; ++n)
         if (ChannelToBytes(MemChannelList(n)) != ChannelToBytes(SavedMemChannelList(n))) return false;
     return true;

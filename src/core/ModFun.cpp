@@ -100,10 +100,6 @@ Integer ValidFlag(int value, Integer def) { return (value == 0 || value == 1) ? 
 namespace {
 const char* const kModes[] = {"FM", "AM", "USB", "LSB", "PA", "CW"};
 
-// Highest group with a stored name (lower groups are named by the user or
-// by the plan), and the MEM group (VFO follows it) of a band; 0 outside.
-int namedGroups(int band) { return band == BandCB ? 7 : band == BandHF ? 15 : band == BandHAM ? 12 : 0; }
-
 // The stored name, trimmed and written back trimmed.
 QString storedGroupName(int band, int group) {
     auto& field = WorkDocument.Settings.GroupName(band, group);
@@ -124,7 +120,7 @@ QString ModeTextFromIndex(int mode) {
 }
 
 QString GetGroupName(int band, int group) {
-    const int named = namedGroups(band);
+    const int named = NamedGroupsOf(band);
     if (group >= 1 && group <= named) return storedGroupName(band, group);
     if (band == BandHF || band == BandHAM) {
         if (group == MemGroupOf(band)) return QStringLiteral("MEM");
@@ -134,7 +130,7 @@ QString GetGroupName(int band, int group) {
 }
 
 int GetGroupID(int band, const QString& name) {
-    const int named = namedGroups(band);
+    const int named = NamedGroupsOf(band);
     if (band == BandHF || band == BandHAM) {
         if (name == QLatin1String("MEM")) return MemGroupOf(band);
         if (name == QLatin1String("VFO")) return VfoGroupOf(band);

@@ -22,8 +22,6 @@ void ResetProcessState() {
 }
 
 namespace {
-const QString kSection = QStringLiteral("language");
-
 // The language the system locale picks: Chinese for 0x804 only.
 int localeLanguage() { return platform::GetSystemDefaultLCID() == 0x804 ? 2 : 1; }
 }  // namespace
@@ -40,7 +38,7 @@ void InitSetting() {
     const bool exists = QFileInfo::exists(path);
     const bool loaded = ini.Load();
     auto readInt = [&ini](const char* key, Integer def) {
-        return ValOrDefault(ini.Get(kSection, QLatin1String(key)), def);
+        return ValOrDefault(ini.Get(SettingsSection, QLatin1String(key)), def);
     };
 
     App.IsFirstRun = !exists || readInt("IsFirstRun", 1) != 0;
@@ -57,7 +55,7 @@ void InitSetting() {
 
     if (App.IsFirstRun) {
         App.IsFirstRun = false;
-        ini.Set(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+        ini.Set(SettingsSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
     } else {
         const int lang = readInt("CurrentLanguage", 0);
         if (lang == 1 || lang == 2) App.CurrentLanguage = lang;
@@ -65,8 +63,8 @@ void InitSetting() {
 
     // Normalised at every start; a file that exists but could not be read is
     // not overwritten with these few keys.
-    ini.Set(kSection, QStringLiteral("comPort"), QString::number(App.ComPort));
-    ini.Set(kSection, QStringLiteral("CurrentLanguage"), QString::number(App.CurrentLanguage));
+    ini.Set(SettingsSection, QStringLiteral("comPort"), QString::number(App.ComPort));
+    ini.Set(SettingsSection, QStringLiteral("CurrentLanguage"), QString::number(App.CurrentLanguage));
     if (loaded || !exists) ini.Save();
 
     ParseBandRange();

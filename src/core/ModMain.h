@@ -56,6 +56,17 @@ inline MemChannelListType& MemChannelList = Doc.MemChannelList;
 inline MemChannelListType& SavedMemChannelList = Doc.SavedMemChannelList;
 inline int& CurrentLanguage = App.CurrentLanguage;
 
+// Calls fn(band, group) for every group of every band in file order (CB 1..7,
+// HF 1..17, HAM 1..14), with BandGroupCount holding the groups of the band
+// being walked. Every walk over the whole document goes through here.
+template <class F>
+void ForEachWalkedGroup(F&& fn) {
+    for (int b = 0; b < BandCount; ++b) {
+        Doc.BandGroupCount = GroupsOfBand(b);
+        for (int g = 1; g <= Doc.BandGroupCount; ++g) fn(b, g);
+    }
+}
+
 // Back to the state of a fresh process (tests).
 void ResetProcessState();
 

@@ -1,5 +1,7 @@
 #include "core/ModPubFun.h"
 
+#include "core/ModFun.h"
+
 namespace ulbrix {
 
 QString FindComboItem(const QStringList& items, const QString& text) {
@@ -27,8 +29,9 @@ int SelectComboIndex(const QStringList& items, int index) {
 }
 
 QStringList FillModeCombo() {
-    return {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("USB"),
-            QStringLiteral("LSB"), QStringLiteral("PA"), QStringLiteral("CW")};
+    QStringList modes;
+    for (int mode = 0; mode <= 5; ++mode) modes << ModeTextFromIndex(mode);
+    return modes;
 }
 
 }  // namespace ulbrix

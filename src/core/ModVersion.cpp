@@ -61,6 +61,10 @@ QString SettingsFilePath() {
     return GetParentPath(platform::ProgramDir()) + QStringLiteral("/language/mysetup.ini");
 }
 
+bool WriteSetting(const QString& key, const QString& value) {
+    return platform::WritePrivateProfileString(SettingsSection, key, value, SettingsFilePath());
+}
+
 void LoadVersionIni() {
     WorkDocument.Version = OwnSoftwareVersion.toStdString();
     InitVersionText();

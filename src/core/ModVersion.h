@@ -65,6 +65,10 @@ QString GetParentPath(const QString& path);
 // "<parent of the program folder>/Version.ini" and ".../language/mysetup.ini".
 QString VersionFilePath();
 QString SettingsFilePath();
+// The section of the settings file that holds every key the program keeps.
+inline const QString SettingsSection = QStringLiteral("language");
+// key=value into that section of the settings file; false when it cannot be written.
+bool WriteSetting(const QString& key, const QString& value);
 
 // Back to the state before LoadVersionIni (tests).
 void ResetVersionState();

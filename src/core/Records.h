@@ -50,6 +50,9 @@ constexpr int MemListSize = 96;
 constexpr int GroupsOfBand(int band) { return band == BandCB ? 7 : band == BandHF ? 17 : 14; }
 constexpr int MemGroupOf(int band) { return band == BandHF ? 16 : band == BandHAM ? 13 : 0; }
 constexpr int VfoGroupOf(int band) { return band == BandHF ? 17 : band == BandHAM ? 14 : 0; }
+// Groups that keep a name and a valid flag: CB 7, HF 15, HAM 12 (every group
+// below MEM); 0 outside the bands.
+constexpr int NamedGroupsOf(int band) { return band == BandCB ? 7 : band == BandHF ? 15 : band == BandHAM ? 12 : 0; }
 // How many slots a group may use: 40 (80 for CB plan 3), MEM 99, VFO 1, 0 outside the band.
 constexpr int SlotLimit(int band, int group) {
     if (band < 0 || band > 2 || group < 1 || group > GroupsOfBand(band)) return 0;

@@ -133,11 +133,11 @@ private:
         const auto bi = static_cast<std::size_t>(b);
         range(band(b), QStringLiteral("CurGroupIndex"), doc.Settings.CurGroupIndex[bi], 0, GroupsOfBand(b));
         byte(band(b), QStringLiteral("CurGroupAux"), doc.Settings.CurGroupAux[bi]);
-        for (int g = 1; g <= SettingsGroupsOf(b); ++g) flag(group(b, g), QStringLiteral("GroupValid"), doc.Settings.GroupValid(b, g));
+        for (int g = 1; g <= NamedGroupsOf(b); ++g) flag(group(b, g), QStringLiteral("GroupValid"), doc.Settings.GroupValid(b, g));
         for (int g = 1; g <= WorkChannelGroupsOf(b); ++g)
             range(group(b, g), QStringLiteral("WorkChannel"), doc.Settings.WorkChannel(b, g), 1, SlotLimit(b, g));
 
-        const PublicDefaults& pub = b == BandCB ? doc.Settings.CBPublic : b == BandHAM ? doc.Settings.HAMPublic : doc.Settings.HFPublic;
+        const PublicDefaults& pub = PublicOf(doc.Settings, b);
         const QString name = b == BandCB ? QStringLiteral("CBPublic") : b == BandHAM ? QStringLiteral("HAMPublic") : QStringLiteral("HFPublic");
         for (const auto& f : PublicFlagLayout)
             flag(band(b), QStringLiteral("%1(%2)").arg(name).arg(f.word), pub[static_cast<std::size_t>(f.word)]);

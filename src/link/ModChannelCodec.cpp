@@ -122,14 +122,12 @@ void PackMemoryChannel(const ChannelRecord& record, int i) {
 }
 
 void PackImage() {
-    for (int band = 0; band < BandCount; ++band) {
-        Doc.BandGroupCount = GroupsOfBand(band);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g)
-            for (int slot = 1; slot <= GroupCountToPack(band, g); ++slot) {
-                const ChannelRecord& r = ChannelTable(band, slot, g);
-                PackChannel(r, r.ChNo, g, band);
-            }
-    }
+    ForEachWalkedGroup([](int band, int g) {
+        for (int slot = 1; slot <= GroupCountToPack(band, g); ++slot) {
+            const ChannelRecord& r = ChannelTable(band, slot, g);
+            PackChannel(r, r.ChNo, g, band);
+        }
+    });
     for (int i = 1; i <= MemListSize; ++i) PackMemoryChannel(MemChannelList(i), i);
 
     for (int i = 1; i <= MemListSize; ++i) {
@@ -210,13 +208,10 @@ void UnpackImage() {
             for (int slot = 1; slot <= MaxSlot; ++slot) ChannelTable(band, slot, g).InUse = 0;
     for (int i = 1; i <= MemListSize; ++i) MemChannelList(i).InUse = 0;
 
-    for (int band = 0; band < BandCount; ++band) {
-        Doc.BandGroupCount = GroupsOfBand(band);
-        for (int g = 1; g <= Doc.BandGroupCount; ++g) {
-            WorkDocument.ChannelCount(band, g) = 0;
-            for (int n = 1; n <= SlotsWalkedOnRead(band, g); ++n) UnpackChannel(band, n, g);
-        }
-    }
+    ForEachWalkedGroup([](int band, int g) {
+        WorkDocument.ChannelCount(band, g) = 0;
+        for (int n = 1; n <= SlotsWalkedOnRead(band, g); ++n) UnpackChannel(band, n, g);
+    });
 
     for (int i = 1; i <= MemListSize; ++i) UnpackMemoryChannels(i);
 

@@ -3,7 +3,6 @@
 #include "core/ModMain.h"
 #include "core/ModPubFun.h"
 #include "core/ModVersion.h"
-#include "platform/IniFile.h"
 #include "platform/SerialPorts.h"
 
 namespace ulbrix {
@@ -66,8 +65,7 @@ bool ComSetModel::Ok(int index) {
     const int n = PortNumberOfItem(Items[index], &numeric);
     if (!numeric) return false;
     App.ComPort = n;
-    platform::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("comPort"),
-                                        QString::number(n), SettingsFilePath());
+    WriteSetting(QStringLiteral("comPort"), QString::number(n));
     return true;
 }
 

@@ -38,14 +38,7 @@ void appendAddress(QByteArray& frame, std::uint32_t address) {
 
 // One character per byte, as the system's single-byte code page has it.
 QString bytesAsText(const QByteArray& bytes) {
-    const int cp = platform::AnsiCodePageForLcid(App.SystemLCIDHex);
-    QString out;
-    for (char c : bytes) {
-        bool ok = false;
-        const QString one = platform::FromCodePage(QByteArray(1, c), cp, &ok);
-        out += (ok && one.size() == 1) ? one : QString(QChar::fromLatin1(c));
-    }
-    return out;
+    return platform::FromCodePageByteWise(bytes, platform::AnsiCodePageForLcid(App.SystemLCIDHex));
 }
 
 }  // namespace

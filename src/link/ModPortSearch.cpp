@@ -4,7 +4,6 @@
 #include "core/ModMain.h"
 #include "core/ModVersion.h"
 #include "link/ModComm.h"
-#include "platform/IniFile.h"
 #include "platform/SerialLink.h"
 #include "platform/SerialPorts.h"
 
@@ -31,10 +30,9 @@ bool PortSearch::StartPortSearch(const QList<int>& ports, int returnMode) {
 }
 
 void PortSearch::SaveCommSettings() {
-    const QString file = SettingsFilePath();
-    platform::WritePrivateProfileString("language", "comPort", QString::number(App.ComPort), file);
-    platform::WritePrivateProfileString("language", "Handshaking", QString::number(App.Handshaking), file);
-    platform::WritePrivateProfileString("language", "StopBit", QString::number(App.StopBit), file);
+    WriteSetting(QStringLiteral("comPort"), QString::number(App.ComPort));
+    WriteSetting(QStringLiteral("Handshaking"), QString::number(App.Handshaking));
+    WriteSetting(QStringLiteral("StopBit"), QString::number(App.StopBit));
     if (engine_.portChanged) engine_.portChanged();
 }
 

@@ -97,14 +97,7 @@ std::uint8_t Low(long v) { return static_cast<std::uint8_t>(v & 0xFF); }
 // is the character with its code.
 QString DecodeImageBytes(const QByteArray& bytes) {
     if (!IsImageText407()) return QString::fromLatin1(bytes);
-    const int cp = platform::AnsiCodePageForLcid(QStringLiteral("407"));
-    QString text;
-    for (const char c : bytes) {
-        bool one = false;
-        const QString t = platform::FromCodePage(QByteArray(1, c), cp, &one);
-        text += one ? t : QString(QChar(static_cast<std::uint8_t>(c)));
-    }
-    return text;
+    return platform::FromCodePageByteWise(bytes, platform::AnsiCodePageForLcid(QStringLiteral("407")));
 }
 
 void PackOption(const OptionField& f, const GeneralSettingsRecord& s, const DocumentImage& d) {
@@ -155,12 +148,6 @@ Integer InRangeOr(int value, int lo, int hi, Integer current) {
     return 1;
 }
 
-// The public defaults of a band; HAM comes before HF in the record and the image.
-template <class S>
-auto& PublicOf(S& s, int band) {
-    return band == BandCB ? s.CBPublic : band == BandHAM ? s.HAMPublic : s.HFPublic;
-}
-
 }  // namespace
 
 const std::vector<OptionField>& OptionBlockLayout() { return OptionTable; }
@@ -175,7 +162,6 @@ long OptionFieldMax(OptionKind kind) {
     }
 }
 
-int SettingsGroupsOf(int band) { return band == BandCB ? 7 : band == BandHF ? 15 : 12; }
 int WorkChannelGroupsOf(int band) { return band == BandCB ? 6 : band == BandHF ? 15 : 12; }
 
 std::uint32_t WorkChannelAddress(int band, int group) {
@@ -257,7 +243,7 @@ void PackSettings(GeneralSettingsRecord& settings) {
         SetImageByte(validBase, 0);
         SetImageByte(validBase + 1, 0);
         const std::uint32_t nameBase = GroupNameBase + 0x20 * static_cast<std::uint32_t>(b);
-        for (int g = 1; g <= SettingsGroupsOf(b); ++g) {
+        for (int g = 1; g <= NamedGroupsOf(b); ++g) {
             if (settings.GroupValid(b, g) != 0) SetImageBit(validBase, g - 1);
             const std::string name = TrimNull(settings.GroupName(b, g));
             for (std::uint32_t k = 0; k < 2; ++k)
@@ -308,7 +294,7 @@ void UnpackSettings(GeneralSettingsRecord& settings) {
     for (int b = 0; b < BandCount; ++b) {
         const std::uint32_t validBase = GroupValidBase + 2 * static_cast<std::uint32_t>(b);
         const std::uint32_t nameBase = GroupNameBase + 0x20 * static_cast<std::uint32_t>(b);
-        for (int g = 1; g <= SettingsGroupsOf(b); ++g) {
+        for (int g = 1; g <= NamedGroupsOf(b); ++g) {
             settings.GroupValid(b, g) = ImageBit(validBase, g - 1) ? 1 : 0;
             std::string name;
             for (std::uint32_t k = 0; k < 2; ++k) {

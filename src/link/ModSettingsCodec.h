@@ -73,15 +73,20 @@ constexpr std::uint32_t DtmfAutodialBase = 0x20000;  // + 16 * (m - 1)
 constexpr std::uint32_t OptionTextAddress = 0x22130;
 constexpr std::uint32_t ModeEnableAddress = 0x22141;
 
-// Groups that have a place in the settings regions: valid bits and names
-// (CB 7, HF 15, HAM 12) and work channels (CB 6, HF 15, HAM 12).
-int SettingsGroupsOf(int band);
+// Groups that have a work channel in the image: CB 6, HF 15, HAM 12 (valid
+// bits and names go with NamedGroupsOf).
 int WorkChannelGroupsOf(int band);
 std::uint32_t WorkChannelAddress(int band, int group);
 
 // Public defaults: one flags byte, the Roger word and the Mode word, at
 // 0x18108 (CB), 0x18118 (HAM), 0x18128 (HF).
 std::uint32_t PublicDefaultsAddress(int band);
+// The public defaults of a band in a settings record (const or not); HAM
+// comes before HF in the record and the image.
+template <class S>
+auto& PublicOf(S& s, int band) {
+    return band == BandCB ? s.CBPublic : band == BandHAM ? s.HAMPublic : s.HFPublic;
+}
 struct PublicFlagBit {
     int bit;
     int word;  // index into PublicDefaults

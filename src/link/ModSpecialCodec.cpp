@@ -42,12 +42,6 @@ std::array<Integer, W> UnpackWords(const std::array<WordRun, N>& layout) {
     return words;
 }
 
-bool AllDigits(const std::string& s) {
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return !s.empty();
-}
-
 }  // namespace
 
 void PackEmergencyChannels() { PackWords(EmergencyLayout, WorkDocument.Emergency.w); }
@@ -144,9 +138,8 @@ void UnpackWxChannels() {
         }
         if (w.InUse != 1) continue;
         const std::uint32_t a = WeatherEntryAddress(e);
-        const std::string text = BcdToText(a);
-        if (AllDigits(text)) {
-            w.FreqMHz = std::stoll(text) / 100000.0;
+        if (IsBcdFrequency(a)) {
+            w.FreqMHz = std::stoll(BcdToText(a)) / 100000.0;
             w.Wide = ImageByte(a + 4) & 1;
         } else {
             w.InUse = 0;

@@ -49,6 +49,14 @@ QMdiSubWindow* frameOf(QWidget* w) {
     return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
 }
 
+// The open windows, copied: closing or committing one may change the list.
+std::vector<QPointer<QWidget>> openWindows() {
+    reg().prune();
+    std::vector<QPointer<QWidget>> windows;
+    for (auto& e : reg().open) windows.push_back(e.second);
+    return windows;
+}
+
 }  // namespace
 
 void SetChildFormHost(QMdiArea* area) { reg().host = area; }
@@ -59,8 +67,6 @@ void RegisterChildForm(const QString& name, ChildFormFactory factory) {
 }
 
 void UnregisterChildForm(const QString& name) { reg().factories.erase(name); }
-
-bool IsChildFormKnown(const QString& name) { return reg().factories.count(name) > 0; }
 
 QWidget* FindChildForm(const QString& name) {
     reg().prune();
@@ -106,20 +112,8 @@ QWidget* ShowChildForm(const QString& name) {
     return w;
 }
 
-void UnloadChildForm(const QString& name) {
-    QWidget* w = FindChildForm(name);
-    if (!w) return;
-    if (QMdiSubWindow* sub = frameOf(w)) sub->close();
-    else w->close();
-    reg().prune();
-}
-
 void UnloadChildForms() {
-    reg().prune();
-    // Copy first: closing a window changes the list.
-    std::vector<QPointer<QWidget>> windows;
-    for (auto& e : reg().open) windows.push_back(e.second);
-    for (auto& w : windows) {
+    for (auto& w : openWindows()) {
         if (w.isNull()) continue;
         if (QMdiSubWindow* sub = frameOf(w)) sub->close();
         else w->close();
@@ -129,10 +123,7 @@ void UnloadChildForms() {
 }
 
 void CommitPendingEdits() {
-    reg().prune();
-    std::vector<QPointer<QWidget>> windows;
-    for (auto& e : reg().open) windows.push_back(e.second);
-    for (auto& w : windows)
+    for (auto& w : openWindows())
         if (auto* form = dynamic_cast<ChildForm*>(w.data())) form->commitPendingEdit();
 }
 

@@ -35,7 +35,6 @@ QMdiArea* ChildFormHost();
 // register themselves as their headers appear; tests register stand-ins.
 void RegisterChildForm(const QString& name, ChildFormFactory factory);
 void UnregisterChildForm(const QString& name);
-bool IsChildFormKnown(const QString& name);
 
 // Opens the window of that name, or gives it the focus when it is open; then
 // the child windows are cascaded. Returns the window, nullptr when no window
@@ -48,8 +47,6 @@ bool IsChildFormOpen(const QString& name);
 QStringList OpenChildFormNames();
 // Closes every child window, each as by its close box.
 void UnloadChildForms();
-// Closes one window by name; nothing when it is not open.
-void UnloadChildForm(const QString& name);
 // Asks every open window to commit its pending edit.
 void CommitPendingEdits();
 

@@ -11,7 +11,6 @@
 #include "core/ModMain.h"
 #include "core/ModMsg.h"
 #include "core/ModVersion.h"
-#include "platform/IniFile.h"
 
 namespace ulbrix {
 
@@ -21,15 +20,15 @@ int validLanguage(int l) { return l == 2 ? 2 : 1; }
 
 int LanguageOfName(const QString& name, int language) {
     const int l = validLanguage(language);
-    if (name == CapLanguageName[2 * (l - 1) + 1]) return 1;
-    if (name == CapLanguageName[2 * (l - 1) + 2]) return 2;
+    if (name == CapLanguageName.Item(1, l)) return 1;
+    if (name == CapLanguageName.Item(2, l)) return 2;
     return 0;
 }
 
 QStringList LanguageChoices(int language, int localeLanguage) {
     const int l = validLanguage(language);
-    QStringList names{CapLanguageName[2 * (l - 1) + 1]};
-    if (localeLanguage != 1) names << CapLanguageName[2 * (l - 1) + 2];
+    QStringList names{CapLanguageName.Item(1, l)};
+    if (localeLanguage != 1) names << CapLanguageName.Item(2, l);
     return names;
 }
 
@@ -88,15 +87,14 @@ void FrmSetLanguage::SelectCurrentLanguage() {
     // The current language's own name; when the list lacks it (Chinese chosen
     // on a system whose locale is not Chinese) nothing is selected, and OK
     // then changes nothing.
-    combo_->setCurrentIndex(combo_->findText(CapLanguageName[3 * l - 2]));
+    combo_->setCurrentIndex(combo_->findText(CapLanguageName.Item(l, l)));
 }
 
 void FrmSetLanguage::Command1_Click() {
     ApplyLanguageChoice(combo_->currentText());
     // Written also when nothing changed; a file that cannot be written still
     // leaves the language changed for this run.
-    platform::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                                        QString::number(App.CurrentLanguage), SettingsFilePath());
+    WriteSetting(QStringLiteral("CurrentLanguage"), QString::number(App.CurrentLanguage));
     accept();
 }
 

@@ -83,4 +83,14 @@ QString FromCodePage(const QByteArray& bytes, int cp, bool* ok) {
     return good ? QString::fromUtf8(out) : QString();
 }
 
+QString FromCodePageByteWise(const QByteArray& bytes, int cp) {
+    QString out;
+    for (const char c : bytes) {
+        bool ok = false;
+        const QString one = FromCodePage(QByteArray(1, c), cp, &ok);
+        out += (ok && one.size() == 1) ? one : QString(QChar::fromLatin1(c));
+    }
+    return out;
+}
+
 }  // namespace platform

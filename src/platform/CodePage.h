@@ -19,5 +19,8 @@ QByteArray ToCodePage(const QString& text, int cp, bool* ok = nullptr);
 // bytes of code page cp as text. ok is false (and the result empty) when the
 // bytes are not valid in that code page.
 QString FromCodePage(const QByteArray& bytes, int cp, bool* ok = nullptr);
+// bytes as text one byte at a time through code page cp; a byte that is no
+// character there on its own stands for itself (the character of its code).
+QString FromCodePageByteWise(const QByteArray& bytes, int cp);
 
 }  // namespace platform

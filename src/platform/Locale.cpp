@@ -28,6 +28,4 @@ long GetSystemDefaultLCID() { return LcidFromLocaleName(localeName()); }
 
 QString DecimalSeparator() { return QStringLiteral("."); }
 
-void RestoreDecimalSeparator(const QString&) {}
-
 }  // namespace platform

@@ -17,6 +17,5 @@ long LcidFromLocaleName(const QString& name);
 // locale is "C"); the user's settings are never changed, so there is nothing
 // to force at start-up and nothing to restore at exit.
 QString DecimalSeparator();
-void RestoreDecimalSeparator(const QString& saved);
 
 }  // namespace platform

@@ -248,7 +248,7 @@ void ExpectCarried(const Snapshot& before) {
     EXPECT_EQ(s.CurGroupIndex, s0.CurGroupIndex);
     EXPECT_EQ(s.CurGroupAux, s0.CurGroupAux);
     for (int b = 0; b < BandCount; ++b) {
-        for (int g = 1; g <= SettingsGroupsOf(b); ++g) {
+        for (int g = 1; g <= NamedGroupsOf(b); ++g) {
             EXPECT_EQ(s.GroupValid(b, g), s0.GroupValid(b, g)) << b << "/" << g;
             EXPECT_EQ(TrimNull(s.GroupName(b, g)), TrimNull(s0.GroupName(b, g))) << b << "/" << g;
         }
