@@ -9,10 +9,10 @@
 #include <array>
 #include <cstdio>
 
-#include "core/ModChannelList.h"
+#include "core/ChannelList.h"
 #include "core/ModFreFile.h"
 #include "core/ModInitV.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 
 using namespace ulbrix;

@@ -10,8 +10,8 @@
 
 #include "core/ModEnglishPrint.h"
 #include "core/ModFun.h"
-#include "core/ModMain.h"
-#include "core/ModModel.h"
+#include "core/GlobalState.h"
+#include "core/ModelName.h"
 #include "core/ModMsg.h"
 #include "core/ModVersion.h"
 #include "platform/MsgBox.h"

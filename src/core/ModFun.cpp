@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 
 namespace ulbrix {
 

@@ -5,10 +5,9 @@
 #include <array>
 #include <utility>
 
-#include "core/ModChannelList.h"
+#include "core/ChannelList.h"
 #include "core/ModFreFile.h"
-#include "core/ModMain.h"
-#include "link/ModComm.h"
+#include "core/GlobalState.h"
 #include "platform/Paths.h"
 
 namespace ulbrix {
@@ -144,9 +143,7 @@ void NewDocument() {
     Doc.Untitled = true;
     Doc.DataFilePath = QStringLiteral("new.dat");
     PreviousDataFilePath = Doc.DataFilePath;
-    Comm.CommMode = CommModeIdle;
-    Comm.ReadStep = StepIdle;
-    Comm.WriteStep = StepIdle;
+    ResetTransferToIdle();
     ChInfoLoaded = false;
     LoadInitFileNew();
 }

@@ -13,14 +13,6 @@
 
 namespace ulbrix {
 
-void ResetProcessState() {
-    Doc = DocumentState{};
-    App = AppState{};
-    BandLowMHz = BandHighMHz = Range2LowMHz = Range2HighMHz = 0.0;
-    ResetVersionState();
-    MsgQueueCount = 0;
-}
-
 namespace {
 // The language the system locale picks: Chinese for 0x804 only.
 int localeLanguage() { return platform::GetSystemDefaultLCID() == 0x804 ? 2 : 1; }

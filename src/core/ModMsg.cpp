@@ -4,7 +4,7 @@
 #include <QVariant>
 #include <algorithm>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "platform/MsgBox.h"
 
 namespace ulbrix {

@@ -1,5 +1,5 @@
 // List-box helpers on the items of a list. Windows apply the results to their
-// combo boxes (see platform/widgets/ComboHelpers.h).
+// combo boxes (see editors/ComboHelpers.h).
 #pragma once
 
 #include <QString>

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "platform/IniFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"

@@ -4,10 +4,10 @@
 #include <set>
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
-#include "link/ModChannelCodec.h"
-#include "link/ModSettingsCodec.h"
-#include "link/ModSpecialCodec.h"
+#include "core/GlobalState.h"
+#include "link/ChannelCodec.h"
+#include "link/SettingsCodec.h"
+#include "link/SpecialCodec.h"
 
 namespace ulbrix {
 

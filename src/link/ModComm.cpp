@@ -6,11 +6,12 @@
 
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/ModVersion.h"
-#include "link/ModChannelCodec.h"
-#include "link/ModPortSearch.h"
+#include "link/ChangedBlockMap.h"
+#include "link/ChannelCodec.h"
+#include "link/PortSearch.h"
 #include "link/RadioImage.h"
 #include "platform/CodePage.h"
 #include "platform/MsgBox.h"
@@ -59,6 +60,23 @@ void ResetCommState() {
     Comm = CommState{};
     BatchCount = 0;
 }
+
+namespace {
+// The core asks the link, through this registration, to drop a transfer
+// state with a new document and to forget everything in a fresh process.
+void resetLinkState() {
+    ResetCommState();
+    ClearImage();
+    ClearBlockMap();
+    BlockMarking = false;
+}
+void transferToIdle() {
+    Comm.CommMode = CommModeIdle;
+    Comm.ReadStep = StepIdle;
+    Comm.WriteStep = StepIdle;
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterProcessStateReset({&resetLinkState, &transferToIdle});
+}  // namespace
 
 // ---- frames ----
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/ModVersion.h"
 

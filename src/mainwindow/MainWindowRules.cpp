@@ -3,7 +3,7 @@
 #include <QSettings>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "platform/MsgBox.h"
 

@@ -33,10 +33,10 @@
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModInitV.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/Records.h"
-#include "link/frmMainTransfer.h"
+#include "mainwindow/TransferCommands.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
 #include "mainwindow/MainWindowRules.h"
@@ -284,7 +284,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildToolbar();
     buildStatusBar();
 
-    transfer_ = new frmMainTransfer(this);
+    transfer_ = new TransferCommands(this);
     wireTransfer();
 
     openFileDialog = [this](const QString& filter, const QString& startDir) {
@@ -433,15 +433,15 @@ void frmMain::updateClock() {
 void frmMain::wireTransfer() {
     struct Route {
         const char* menu;
-        void (frmMainTransfer::*slot)();
+        void (TransferCommands::*slot)();
     };
     const Route routes[] = {
-        {"mnuReadFromRadio", &frmMainTransfer::mnuReadFromRadio_Click},
-        {"mnuWriteToRadio", &frmMainTransfer::mnuWriteToRadio_Click},
-        {"mnuMWriteToRadio", &frmMainTransfer::mnuMWriteToRadio_Click},
-        {"mnuRadioInfo", &frmMainTransfer::mnuRadioInfo_Click},
-        {"mnuEMG", &frmMainTransfer::ReadRMGDataFromRadio},
-        {"mnuComm", &frmMainTransfer::mnuComm_Click},
+        {"mnuReadFromRadio", &TransferCommands::mnuReadFromRadio_Click},
+        {"mnuWriteToRadio", &TransferCommands::mnuWriteToRadio_Click},
+        {"mnuMWriteToRadio", &TransferCommands::mnuMWriteToRadio_Click},
+        {"mnuRadioInfo", &TransferCommands::mnuRadioInfo_Click},
+        {"mnuEMG", &TransferCommands::ReadRMGDataFromRadio},
+        {"mnuComm", &TransferCommands::mnuComm_Click},
     };
     for (const Route& r : routes)
         if (QAction* a = menuAction(QString::fromLatin1(r.menu))) connect(a, &QAction::triggered, transfer_, r.slot);

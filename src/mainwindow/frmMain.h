@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace ulbrix {
 
-class frmMainTransfer;
+class TransferCommands;
 
 // The channel list operations behind the list-edit menu, called with the
 // band, group and grid row the channel editor shows. Filled by the module
@@ -55,7 +55,7 @@ public:
     std::function<QString(const QString& filter, const QString& startPath)> saveFileDialog;
 
     QMdiArea* mdiArea() const { return mdi_; }
-    frmMainTransfer* transfer() const { return transfer_; }
+    TransferCommands* transfer() const { return transfer_; }
     QMenu* MnuListEdit() const { return listEditMenu_; }
     // A menu item, menu or separator by its object name.
     QAction* menuAction(const QString& name) const;
@@ -144,7 +144,7 @@ private:
     void showChannelEditor();
 
     QMdiArea* mdi_ = nullptr;
-    frmMainTransfer* transfer_ = nullptr;
+    TransferCommands* transfer_ = nullptr;
     QMenu* listEditMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QToolBar* toolbar_ = nullptr;

@@ -15,9 +15,9 @@
 
 #include "core/ModEnglish.h"
 #include "core/ModInitV.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModVersion.h"
-#include "link/ModChannelCodec.h"
+#include "link/ChannelCodec.h"
 #include "link/ModComm.h"
 #include "link/RadioImage.h"
 #include "platform/SerialLink.h"

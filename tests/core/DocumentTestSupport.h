@@ -7,11 +7,11 @@
 #include <QFile>
 #include <vector>
 
-#include "core/ModChannelList.h"
+#include "core/ChannelList.h"
 #include "core/ModEnglish.h"
 #include "core/ModFreFile.h"
 #include "core/ModInitV.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModVersion.h"
 #include "support/Support.h"
 

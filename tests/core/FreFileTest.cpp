@@ -3,7 +3,7 @@
 #include <random>
 
 #include "core/ModFun.h"
-#include "core/ModModel.h"
+#include "core/ModelName.h"
 #include "DocumentTestSupport.h"
 
 using namespace ulbrix;

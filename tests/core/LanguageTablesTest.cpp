@@ -5,7 +5,7 @@
 #include <QVariant>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 
 using namespace ulbrix;
 

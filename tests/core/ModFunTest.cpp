@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModPubFun.h"
 
 using namespace ulbrix;

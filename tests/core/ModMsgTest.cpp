@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QVariant>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "support/Support.h"
 

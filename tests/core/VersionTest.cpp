@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModVersion.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"

@@ -8,9 +8,9 @@
 
 #include "core/ModFun.h"
 #include "link/ImageValidation.h"
-#include "link/ModChannelCodec.h"
-#include "link/ModSettingsCodec.h"
-#include "link/ModSpecialCodec.h"
+#include "link/ChannelCodec.h"
+#include "link/SettingsCodec.h"
+#include "link/SpecialCodec.h"
 #include "link/RadioImage.h"
 
 using namespace ulbrix;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 
 namespace codectest {
 

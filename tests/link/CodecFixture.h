@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/RadioImage.h"
 
 namespace codectest {

@@ -11,10 +11,10 @@
 #include <QWidget>
 
 #include "TransferFixture.h"
-#include "link/FrmComSet.h"
-#include "link/FrmProgress.h"
+#include "link/dialogs/FrmComSet.h"
+#include "link/dialogs/FrmProgress.h"
 #include "link/ImageValidation.h"
-#include "link/frmMainTransfer.h"
+#include "mainwindow/TransferCommands.h"
 #include "platform/IniFile.h"
 #include "platform/SerialPorts.h"
 
@@ -37,7 +37,7 @@ protected:
         rt.writeFile("ports/.keep", "");
         ASSERT_TRUE(QFile::link(radio.devicePath(), rt.root() + "/ports/com3"));
         App.ComPort = 3;
-        transfer = std::make_unique<frmMainTransfer>(&main);
+        transfer = std::make_unique<TransferCommands>(&main);
         transfer->engine().setReplyTimeout(kTestTimeoutMs);
         transfer->engine().setSettleInterval(kTestSettleMs);
     }
@@ -67,7 +67,7 @@ protected:
     testsupport::MsgRecorder msgs;
     FakeRadio radio;
     QWidget main;
-    std::unique_ptr<frmMainTransfer> transfer;
+    std::unique_ptr<TransferCommands> transfer;
     QString title, label;
     int maxBar = -1;
     bool labelLeftOfPercent = false;

@@ -9,9 +9,9 @@
 #include <QLabel>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
-#include "link/FrmComSet.h"
-#include "link/ModComSet.h"
+#include "core/GlobalState.h"
+#include "link/dialogs/FrmComSet.h"
+#include "link/PortDialogRules.h"
 #include "platform/IniFile.h"
 #include "platform/SerialPorts.h"
 #include "support/Support.h"

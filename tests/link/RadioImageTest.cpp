@@ -2,7 +2,7 @@
 
 #include "CodecFixture.h"
 #include "link/ChangedBlockMap.h"
-#include "link/ModChannelCodec.h"
+#include "link/ChannelCodec.h"
 #include "link/ModComm.h"
 #include "link/RadioImage.h"
 #include "platform/CodePage.h"

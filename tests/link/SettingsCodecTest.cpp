@@ -5,7 +5,7 @@
 #include "CodecFixture.h"
 #include "core/ModFun.h"
 #include "link/ImageValidation.h"
-#include "link/ModSettingsCodec.h"
+#include "link/SettingsCodec.h"
 
 using namespace ulbrix;
 using codectest::ImageBytes;

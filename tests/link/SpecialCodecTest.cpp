@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "CodecFixture.h"
-#include "link/ModSpecialCodec.h"
+#include "link/SpecialCodec.h"
 
 using namespace ulbrix;
 using codectest::ImageBytes;

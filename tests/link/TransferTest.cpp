@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "link/ModPortSearch.h"
+#include "link/PortSearch.h"
 #include "platform/IniFile.h"
 #include "platform/Process.h"
 

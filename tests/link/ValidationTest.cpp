@@ -5,7 +5,7 @@
 #include "CodecDocuments.h"
 #include "CodecFixture.h"
 #include "link/ImageValidation.h"
-#include "link/ModChannelCodec.h"
+#include "link/ChannelCodec.h"
 
 using namespace ulbrix;
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "mainwindow/MainWindowRules.h"
 #include "support/Support.h"
 

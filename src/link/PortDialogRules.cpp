@@ -1,6 +1,6 @@
-#include "link/ModComSet.h"
+#include "link/PortDialogRules.h"
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModPubFun.h"
 #include "core/ModVersion.h"
 #include "platform/SerialPorts.h"

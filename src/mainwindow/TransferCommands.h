@@ -23,11 +23,11 @@ class TextTable;
 class FrmProgress;
 class frmMProgress;
 
-class frmMainTransfer : public QObject {
+class TransferCommands : public QObject {
     Q_OBJECT
 public:
-    explicit frmMainTransfer(QWidget* mainWindow);
-    ~frmMainTransfer() override;
+    explicit TransferCommands(QWidget* mainWindow);
+    ~TransferCommands() override;
 
     // True from the moment a transfer opens the port until it has finished.
     bool TransferUnderWay() const;

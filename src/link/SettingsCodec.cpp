@@ -1,9 +1,9 @@
-#include "link/ModSettingsCodec.h"
+#include "link/SettingsCodec.h"
 
 #include <type_traits>
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/RadioImage.h"
 #include "platform/CodePage.h"
 

@@ -1,7 +1,7 @@
-#include "link/ModPortSearch.h"
+#include "link/PortSearch.h"
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModVersion.h"
 #include "link/ModComm.h"
 #include "platform/SerialLink.h"

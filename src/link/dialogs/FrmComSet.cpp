@@ -1,4 +1,4 @@
-#include "link/FrmComSet.h"
+#include "link/dialogs/FrmComSet.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "core/ModEnglish.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 
 namespace ulbrix {

@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-#include "platform/widgets/ComboHelpers.h"
+#include "editors/ComboHelpers.h"
 
 
 TEST(ComboHelpers, SelectionFallsBackToTheFirstItem) {

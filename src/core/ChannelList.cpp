@@ -1,6 +1,6 @@
-#include "core/ModChannelList.h"
+#include "core/ChannelList.h"
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 
 namespace ulbrix {
 

@@ -1,25 +1,25 @@
-#include "link/frmMainTransfer.h"
+#include "mainwindow/TransferCommands.h"
 
 #include <QWidget>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/ModVersion.h"
 #include "link/ChangedBlockMap.h"
-#include "link/FrmComSet.h"
-#include "link/FrmProgress.h"
+#include "link/dialogs/FrmComSet.h"
+#include "link/dialogs/FrmProgress.h"
 #include "link/ImageValidation.h"
-#include "link/ModChannelCodec.h"
+#include "link/ChannelCodec.h"
 #include "link/ModComm.h"
 #include "link/RadioImage.h"
-#include "link/frmMProgress.h"
+#include "link/dialogs/frmMProgress.h"
 #include "platform/MsgBox.h"
 #include "platform/SerialLink.h"
 
 namespace ulbrix {
 
-frmMainTransfer::frmMainTransfer(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("frmMainTransfer"));
+TransferCommands::TransferCommands(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("TransferCommands"));
     MSComm1 = new platform::SerialLink(this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     WaitTimer = new QTimer(this);
@@ -27,7 +27,7 @@ frmMainTransfer::frmMainTransfer(QWidget* mainWindow) : QObject(mainWindow), mai
     TimerWrite = new QTimer(this);
     TimerWrite->setObjectName(QStringLiteral("TimerWrite"));
     TimerWrite->setInterval(200);
-    connect(TimerWrite, &QTimer::timeout, this, &frmMainTransfer::TimerWrite_Timer);
+    connect(TimerWrite, &QTimer::timeout, this, &TransferCommands::TimerWrite_Timer);
 
     engine_ = new CommEngine(MSComm1, WaitTimer, this);
     engine_->showProgress = [this](int percent) {
@@ -55,18 +55,18 @@ frmMainTransfer::frmMainTransfer(QWidget* mainWindow) : QObject(mainWindow), mai
     previousHandOver_ = SetHandOverHook([this] { MSComm1->close(); });
 }
 
-frmMainTransfer::~frmMainTransfer() { SetHandOverHook(std::move(previousHandOver_)); }
+TransferCommands::~TransferCommands() { SetHandOverHook(std::move(previousHandOver_)); }
 
-bool frmMainTransfer::TransferUnderWay() const { return engine_->TransferUnderWay(); }
+bool TransferCommands::TransferUnderWay() const { return engine_->TransferUnderWay(); }
 
-void frmMainTransfer::runProgress() {
+void TransferCommands::runProgress() {
     FrmProgress dialog(*engine_, mainWindow_);
     progress_ = &dialog;
     dialog.exec();
     progress_ = nullptr;
 }
 
-void frmMainTransfer::runBatchProgress() {
+void TransferCommands::runBatchProgress() {
     frmMProgress dialog(*engine_, mainWindow_);
     batchProgress_ = &dialog;
     dialog.exec();
@@ -76,7 +76,7 @@ void frmMainTransfer::runBatchProgress() {
 // Asks to go on; on anything but OK the port is closed and nothing changes.
 // A port that failed while the question was open has already ended the
 // transfer and said so; OK then starts nothing.
-bool frmMainTransfer::confirm(const TextTable& text) {
+bool TransferCommands::confirm(const TextTable& text) {
     if (platform::MsgBox(Tr(text), platform::MsgButtons::OkCancel, platform::MsgIcon::Question) ==
         platform::MsgResult::Ok)
         return TransferUnderWay();
@@ -87,7 +87,7 @@ bool frmMainTransfer::confirm(const TextTable& text) {
 }
 
 // A document that cannot be packed as it is must not reach the radio.
-bool frmMainTransfer::documentWritable() {
+bool TransferCommands::documentWritable() {
     const std::vector<ImageProblem> problems = ValidateDocumentForWrite();
     if (problems.empty()) return true;
     platform::MsgBox(ProblemsMessage(problems, CurrentLanguage), platform::MsgButtons::Ok,
@@ -97,7 +97,7 @@ bool frmMainTransfer::documentWritable() {
 
 // Sets the mode and opens the port; on failure (already reported) the
 // transfer is idle again.
-bool frmMainTransfer::openForMode(int mode) {
+bool TransferCommands::openForMode(int mode) {
     Comm.CommMode = mode;
     Comm.ReadStep = StepIdle;
     Comm.WriteStep = StepIdle;
@@ -108,7 +108,7 @@ bool frmMainTransfer::openForMode(int mode) {
 
 // The common start of both writes: check the document, open the port, ask,
 // then pack the image from the working records.
-bool frmMainTransfer::prepareWrite() {
+bool TransferCommands::prepareWrite() {
     if (!documentWritable()) return false;
     if (!openForMode(CommModeWrite)) return false;
     if (!confirm(MsgWriteConfirm)) return false;
@@ -117,7 +117,7 @@ bool frmMainTransfer::prepareWrite() {
     return true;
 }
 
-void frmMainTransfer::mnuReadFromRadio_Click() {
+void TransferCommands::mnuReadFromRadio_Click() {
     if (TransferUnderWay()) return;
     if (!openForMode(CommModeRead)) return;
     if (!confirm(MsgReadConfirm)) return;
@@ -126,39 +126,39 @@ void frmMainTransfer::mnuReadFromRadio_Click() {
     runProgress();
 }
 
-void frmMainTransfer::mnuWriteToRadio_Click() {
+void TransferCommands::mnuWriteToRadio_Click() {
     if (TransferUnderWay() || TimerWrite->isActive()) return;
     if (commitEditors) commitEditors();
     TimerWrite->start();
 }
 
-void frmMainTransfer::TimerWrite_Timer() {
+void TransferCommands::TimerWrite_Timer() {
     TimerWrite->stop();
     if (TransferUnderWay()) return;
     if (!prepareWrite()) return;
     runProgress();
 }
 
-void frmMainTransfer::mnuMWriteToRadio_Click() {
+void TransferCommands::mnuMWriteToRadio_Click() {
     if (TransferUnderWay()) return;
     if (!prepareWrite()) return;
     App.BatchWrite = true;
     runBatchProgress();
 }
 
-void frmMainTransfer::mnuRadioInfo_Click() {
+void TransferCommands::mnuRadioInfo_Click() {
     if (TransferUnderWay()) return;
     if (openForMode(CommModeRadioInfo)) engine_->SendProgramCmd();
 }
 
-void frmMainTransfer::ReadRMGDataFromRadio() {
+void TransferCommands::ReadRMGDataFromRadio() {
     if (TransferUnderWay()) return;
     if (!openForMode(CommModeRadioInfo)) return;
     ClearImage();
     engine_->SendProgramCmd();
 }
 
-void frmMainTransfer::mnuComm_Click() {
+void TransferCommands::mnuComm_Click() {
     if (TransferUnderWay()) return;
     FrmComSet dialog(mainWindow_);
     dialog.exec();

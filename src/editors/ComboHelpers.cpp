@@ -1,4 +1,4 @@
-#include "platform/widgets/ComboHelpers.h"
+#include "editors/ComboHelpers.h"
 
 #include <QComboBox>
 

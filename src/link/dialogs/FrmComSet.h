@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/ModComSet.h"
+#include "link/PortDialogRules.h"
 
 class QComboBox;
 class QLabel;

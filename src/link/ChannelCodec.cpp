@@ -1,12 +1,12 @@
-#include "link/ModChannelCodec.h"
+#include "link/ChannelCodec.h"
 
 #include <algorithm>
 
 #include "core/ModFun.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/ChangedBlockMap.h"
-#include "link/ModSettingsCodec.h"
-#include "link/ModSpecialCodec.h"
+#include "link/SettingsCodec.h"
+#include "link/SpecialCodec.h"
 #include "link/RadioImage.h"
 
 namespace ulbrix {
@@ -190,7 +190,6 @@ void UnpackMemoryChannels(int i) {
         e.ScanAdd = r.ScanAdd;
         return;
     }
-    ++Doc.MemChannelCount;
     MemChannelList(i) = r;
 }
 

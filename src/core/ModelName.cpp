@@ -1,7 +1,7 @@
-#include "core/ModModel.h"
+#include "core/ModelName.h"
 
 #include "core/ModFreFile.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 
 namespace ulbrix {
 

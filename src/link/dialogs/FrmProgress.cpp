@@ -1,4 +1,4 @@
-#include "link/FrmProgress.h"
+#include "link/dialogs/FrmProgress.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <exception>
 
 #include "core/ModEndlishProgress.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/ModComm.h"
 #include "platform/MsgBox.h"
 

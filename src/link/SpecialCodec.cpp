@@ -1,9 +1,9 @@
-#include "link/ModSpecialCodec.h"
+#include "link/SpecialCodec.h"
 
 #include <cmath>
 #include <stdexcept>
 
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/RadioImage.h"
 
 namespace ulbrix {

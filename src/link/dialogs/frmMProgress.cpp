@@ -1,4 +1,4 @@
-#include "link/frmMProgress.h"
+#include "link/dialogs/frmMProgress.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "core/ModEndlishProgress.h"
-#include "core/ModMain.h"
+#include "core/GlobalState.h"
 #include "link/ModComm.h"
 
 namespace ulbrix {
