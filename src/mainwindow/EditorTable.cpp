@@ -4,9 +4,12 @@
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
 #include "mainwindow/ChildForms.h"
+#include "editors/settings/FrmDTMF.h"
 
 namespace ulbrix {
 
-void RegisterKnownEditors() {}
+void RegisterKnownEditors() {
+    RegisterEditor<FrmDTMF>(FormName::DTMF);
+}
 
 }  // namespace ulbrix

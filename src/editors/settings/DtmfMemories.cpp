@@ -2,7 +2,7 @@
 
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
-#include "mainwindow/ChildForms.h"
+#include "editors/WindowCalls.h"
 
 namespace ulbrix {
 
@@ -61,7 +61,11 @@ bool ClearStaleDtmfReferences() {
     bool changed = false;
     for (int b = 0; b < BandCount; ++b)
         for (int g = 1; g <= MaxGroup; ++g)
-            for (int s = 1; s <= MaxSlot; ++s) changed |= keepChannel(ChannelTable(b, s, g));
+            for (int s = 1; s <= MaxSlot; ++s) {
+                // Every slot holding a channel, whatever the group's count says.
+                ChannelRecord& ch = ChannelTable(b, s, g);
+                if (ch.InUse == 1) changed |= keepChannel(ch);
+            }
     for (int m = 1; m <= MemListSize; ++m) changed |= keepChannel(MemChannelList(m));
     for (PublicDefaults* pub : {&WorkDocument.Settings.CBPublic, &WorkDocument.Settings.HAMPublic,
                                 &WorkDocument.Settings.HFPublic})
@@ -71,8 +75,7 @@ bool ClearStaleDtmfReferences() {
 
 void SetDTMFList() {
     ClearStaleDtmfReferences();
-    CallChildForm(FormName::ChannelInfo, "ShowDTMF");
-    CallChildForm(FormName::OptFeatures, "ShowDTMF");
+    calls::ShowDTMF();
 }
 
 QValidator::State DtmfValidator::validate(QString& input, int& pos) const {

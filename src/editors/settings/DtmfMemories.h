@@ -29,7 +29,8 @@ bool StoreDtmfMemory(int n, const QString& text);
 Integer KeptDtmfReference(Integer reference);
 
 // Resets every DTMF reference that names no memory holding a code: those of
-// every channel slot of every band and group, of the 96 CB memory entries and
+// every channel in use in any slot of any band and group, of the 96 CB memory
+// entries and
 // of the three public groups. True when any reference changed.
 bool ClearStaleDtmfReferences();
 

@@ -58,6 +58,7 @@ TEST_F(Dtmf_, CleanUpResetsEveryReferenceToAnEmptyMemory) {
     StoreDtmfMemory(2, "55");
     StoreDtmfMemory(16, "*");
     auto refs = [](ChannelRecord& r, int bot, int eot, int call) {
+        r.InUse = 1;
         r.DtmfBot = static_cast<Integer>(bot);
         r.DtmfEot = static_cast<Integer>(eot);
         r.DtmfCall = static_cast<Integer>(call);
@@ -69,6 +70,8 @@ TEST_F(Dtmf_, CleanUpResetsEveryReferenceToAnEmptyMemory) {
     refs(ChannelTable(BandCB, 99, 17), 17, -1, 2);
     refs(MemChannelList(96), 3, 16, 4);
     refs(MemChannelList(1), 2, 2, 2);
+    refs(ChannelTable(BandHAM, 7, 3), 3, 3, 3);
+    ChannelTable(BandHAM, 7, 3).InUse = 0;  // an empty slot is left alone
     WorkDocument.Settings.CBPublic[PubBot] = 3;
     WorkDocument.Settings.HAMPublic[PubEot] = 16;
     WorkDocument.Settings.HFPublic[PubCall] = 7;
@@ -82,6 +85,7 @@ TEST_F(Dtmf_, CleanUpResetsEveryReferenceToAnEmptyMemory) {
     EXPECT_TRUE(is(ChannelTable(BandHF, 50, 2), 0, 2, 0));
     EXPECT_TRUE(is(ChannelTable(BandCB, 99, 17), 0, 0, 2));
     EXPECT_TRUE(is(MemChannelList(96), 0, 16, 0));
+    EXPECT_TRUE(is(ChannelTable(BandHAM, 7, 3), 3, 3, 3));
     EXPECT_TRUE(is(MemChannelList(1), 2, 2, 2));
     EXPECT_EQ(WorkDocument.Settings.CBPublic[PubBot], 0);
     EXPECT_EQ(WorkDocument.Settings.HAMPublic[PubEot], 16);
