@@ -5,10 +5,12 @@
 #include "editors/EditorBase.h"
 #include "mainwindow/ChildForms.h"
 #include "editors/settings/FrmDTMF.h"
+#include "editors/settings/FrmToneTips.h"
 
 namespace ulbrix {
 
 void RegisterKnownEditors() {
+    RegisterEditor<FrmToneTips>(FormName::ToneTips);
     RegisterEditor<FrmDTMF>(FormName::DTMF);
 }
 
