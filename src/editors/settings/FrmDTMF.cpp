@@ -114,6 +114,8 @@ FrmDTMF::~FrmDTMF() {
 }
 
 void FrmDTMF::buildControls() {
+    // Laid out by position, as designed: the frame must not shrink it.
+    setMinimumSize(px(6225), px(6555));
     resize(px(6225), px(6555));
     SSTab1 = make<QTabWidget>(this, "SSTab1", QRect(px(240), px(240), px(5895), px(5775)));
     auto* encode = new QWidget;
@@ -160,6 +162,7 @@ void FrmDTMF::buildControls() {
         return IsDtmfKey(c) && (Text3->text().size() < DtmfMemoryLength || Text3->hasSelectedText());
     });
     Text3->setValidator(new DtmfValidator(Text3));
+    Text3->setAlignment(Qt::AlignCenter);
     Text3->installEventFilter(this);
 
     CommandClose = make<QPushButton>(this, "CommandClose", QRect(px(360), px(6120), px(1095), px(375)));

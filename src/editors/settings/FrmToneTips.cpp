@@ -46,6 +46,8 @@ QComboBox* makeList(QWidget* parent, const QString& name, int leftTw, int topTw)
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setGeometry(px(leftTw), px(topTw), px(1335), 22);
+    // Long lists drop down as a short scrolling list, whatever the style.
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     box->setMaxVisibleItems(12);
     return box;
 }
@@ -79,6 +81,8 @@ FrmToneTips::FrmToneTips(QWidget* parent) : EditorBase(parent) {
 }
 
 void FrmToneTips::buildControls() {
+    // Laid out by position, as designed: the frame must not shrink it.
+    setMinimumSize(px(10455), px(7215));
     resize(px(10455), px(7215));
     TabStrip1 = new QTabBar(this);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
