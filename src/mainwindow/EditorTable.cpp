@@ -3,6 +3,7 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "editors/channels/FrmTVCH.h"
 #include "editors/channels/frm_MEM.h"
 #include "editors/channels/frm_dw.h"
 #include "editors/channels/frm_emg.h"
@@ -14,6 +15,7 @@ void RegisterKnownEditors() {
     RegisterEditor<frm_emg>(FormName::Emergency);
     RegisterEditor<frm_dw>(FormName::DualWatch);
     RegisterEditor<frm_MEM>(FormName::MemChannel);
+    RegisterEditor<FrmTVCH>(FormName::Weather);
 }
 
 }  // namespace ulbrix
