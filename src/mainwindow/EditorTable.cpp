@@ -4,6 +4,7 @@
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
 #include "editors/channels/FrmTVCH.h"
+#include "editors/channels/Frm_GroupName.h"
 #include "editors/channels/frm_MEM.h"
 #include "editors/channels/frm_dw.h"
 #include "editors/channels/frm_emg.h"
@@ -16,6 +17,7 @@ void RegisterKnownEditors() {
     RegisterEditor<frm_dw>(FormName::DualWatch);
     RegisterEditor<frm_MEM>(FormName::MemChannel);
     RegisterEditor<FrmTVCH>(FormName::Weather);
+    RegisterEditor<Frm_GroupName>(FormName::GroupName);
 }
 
 }  // namespace ulbrix
