@@ -1,5 +1,6 @@
 #include "editors/channels/SpecialChannelDialog.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -29,12 +30,17 @@ SpecialChannelDialog::SpecialChannelDialog(const SpecialDialogMap& map, QWidget*
 
 void SpecialChannelDialog::buildControls() {
     setFixedSize(Px(map_.clientWidth), Px(map_.clientHeight));
+    // The layout is drawn for a small font; a larger one would cut the captions.
+    QFont small(QStringLiteral("Tahoma"));
+    small.setPointSizeF(8.25);
+    setFont(small);
     QGroupBox* frames[3];
     for (int f = 0; f < 3; ++f) {
         const FrameBox& b = map_.frames[f];
         frames[f] = new QGroupBox(QString::fromLatin1(kFrameCaptions[f]), this);
         frames[f]->setObjectName(QString::fromLatin1(kFrameNames[f]));
-        frames[f]->setGeometry(Px(b.left), Px(b.top), Px(b.width), Px(b.height));
+        // A frame reaching past the window's left edge would lose the start of its caption.
+        frames[f]->setGeometry(std::max(0, Px(b.left)), Px(b.top), Px(b.width), Px(b.height));
     }
     frames[static_cast<int>(SpecialFrame::CB)]->hide();  // its lists work, but nobody sees them
 
@@ -50,7 +56,7 @@ void SpecialChannelDialog::buildControls() {
         auto* label = new QLabel(QString::fromLatin1(c.caption), frame);
         label->setObjectName(QStringLiteral("lblEuEmg_%1").arg(c.label));
         // The label ends just before its list, on the list's line.
-        label->setGeometry(Px(c.labelLeft), Px(c.listTop), Px(c.listLeft - c.labelLeft - 60), Px(315));
+        label->setGeometry(Px(c.labelLeft), Px(c.listTop), Px(c.listLeft - c.labelLeft - 30), Px(315));
         label->setBuddy(box);
         combos_[static_cast<std::size_t>(c.combo)] = box;
         const int index = c.combo;
