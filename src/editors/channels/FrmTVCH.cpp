@@ -76,7 +76,7 @@ void FrmTVCH::buildControls() {
         box->setGeometry(Px(kListLeft), Px(p.top), Px(kListWidth), Px(315));
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(p.label));
-        label->move(0, Px(p.top + 15));
+        label->move(0, Px(p.top));
         label->setBuddy(box);
         if (p.list == std::string_view("Combo1")) combo1_ = box;
     }
@@ -159,7 +159,8 @@ void FrmTVCH::SetCaptionsByLanguage() {
         auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
         if (!label) continue;
         label->adjustSize();
-        label->move(Px(kListLeft - 100) - label->width(), label->y());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(Px(kListLeft - 100) - label->width(), label->y(), label->width(), Px(315));
     }
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
     grid_->setTextMatrix(0, 1, Tr(CapFrequency));
