@@ -196,6 +196,19 @@ TEST_F(GroupNameEditorTest, CBNamesAreShownButNotRenamed) {
     EXPECT_EQ(stored(BandHF, 3), "C ");
 }
 
+TEST_F(GroupNameEditorTest, ABandOutsideTheTableShowsNoRows) {
+    WorkDocument.Band = 7;  // from a damaged data file
+    Frm_GroupName* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->grid()->rows(), 1);
+    QTest::keyClick(w->grid(), Qt::Key_Return);
+    w->MSFlexGrid1_DblClick();
+    EXPECT_TRUE(w->box(0)->isHidden());
+    qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(rec.shown().empty());
+}
+
 }  // namespace
 
 #include "GroupNameEditorTest.moc"
