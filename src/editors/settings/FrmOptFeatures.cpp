@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -88,7 +89,7 @@ namespace {
 
 constexpr int kBeepHighId = 71;
 constexpr int kBeepLowId = 72;
-constexpr int kGeneralColumns = 4;
+constexpr int kGeneralColumns = 3;
 
 QLabel* CaptionLabel(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -124,7 +125,17 @@ FrmOptFeatures::FrmOptFeatures(QWidget* parent) : EditorBase(parent) {
     }
 }
 
-QSize FrmOptFeatures::sizeHint() const { return {980, 640}; }
+QSize FrmOptFeatures::sizeHint() const {
+    // The whole page when it fits the main window's area, else the area (it scrolls).
+    QSize want(760, 900);
+    if (auto* content = findChild<QWidget*>(QStringLiteral("OptContent")))
+        want = content->sizeHint() + QSize(40, 60);
+    if (QMdiArea* area = ChildFormHost()) {
+        const QSize room = area->viewport()->size() - QSize(24, 40);
+        if (room.isValid()) want = want.boundedTo(room);
+    }
+    return want;
+}
 
 QWidget* FrmOptFeatures::makeControl(const OptionRow& row, QWidget* parent) {
     if (row.kind == OptKind::Check) {
@@ -211,16 +222,20 @@ void FrmOptFeatures::buildWindow() {
         }
         middle->addWidget(box);
     }
-    QGroupBox* modes = frame("FraModeEnable", QStringLiteral("Mode Enable"));
-    auto* mv = new QVBoxLayout(modes);
-    for (const OptionRow& row : OptionRows())
-        if (row.section == OptSection::ModeEnable) mv->addWidget(makeControl(row, modes));
-    mv->addStretch();
-    middle->addWidget(modes);
     page->addLayout(middle);
 
-    // Protection limits, RSSI thresholds and the repeater offset.
+    // Mode enables, protection limits, the repeater offset; the RSSI thresholds.
     auto* bottom = new QHBoxLayout;
+    auto* rssi = new QHBoxLayout;
+    QGroupBox* modes = frame("FraModeEnable", QStringLiteral("Mode Enable"));
+    auto* mg = new QGridLayout(modes);
+    int modeCount = 0;
+    for (const OptionRow& row : OptionRows())
+        if (row.section == OptSection::ModeEnable) {
+            mg->addWidget(makeControl(row, modes), modeCount / 3, modeCount % 3);
+            ++modeCount;
+        }
+    bottom->addWidget(modes);
     auto* protection = new QWidget(content);
     auto* pg = new QGridLayout(protection);
     auto makeTextBox = [&](const char* name, QWidget* parent) {
@@ -261,19 +276,24 @@ void FrmOptFeatures::buildWindow() {
             rg->addWidget(l, 0, k);
             rg->addWidget(b, 1, k);
         }
-        bottom->addWidget(box);
+        rssi->addWidget(box);
     }
+    rssi->addStretch();
     auto* rep = new QWidget(content);
     auto* rl = new QHBoxLayout(rep);
     {
         auto [l, b] = makeTextBox("Text4_12", rep);
         rl->addWidget(l);
         rl->addWidget(b);
-        rl->addWidget(CaptionLabel(QStringLiteral("Label10"), rep));
+        QLabel* unit = CaptionLabel(QStringLiteral("Label10"), rep);
+        unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        rl->addWidget(unit);
+        rl->addStretch();
     }
-    bottom->addWidget(rep);
+    pg->addWidget(rep, 2, 0, 1, 5);
     bottom->addStretch();
     page->addLayout(bottom);
+    page->addLayout(rssi);
     page->addStretch();
 
     for (const OptionRow& row : OptionRows())
