@@ -263,8 +263,9 @@ TEST_F(OptionRulesTest, VoxEnablesFollowOneRule) {
 }
 
 // Every id once; no two visible controls on one field (the beep word's two
-// halves excepted); every pick of every item stores a value its field and
-// the radio byte can hold, and shows as the item picked. In both languages.
+// halves excepted); every pick of every item writes only its own field, a
+// value the field and the radio byte can hold, which shows as the item
+// picked. In both languages.
 TEST_F(OptionRulesTest, TablesAreConsistent) {
     std::set<int> ids;
     std::set<QString> names;
@@ -291,9 +292,13 @@ TEST_F(OptionRulesTest, TablesAreConsistent) {
             if (row.field.empty() || row.rule == OptRule::FlagShowOnly) continue;
             const QStringList items = row.items ? row.items() : QStringList{"0", "1"};
             for (int i = 0; i < items.size(); ++i) {
+                DocumentImage expected = WorkDocument;
                 const StoreResult r = StorePick(row, i, row.items ? items : QStringList(), [](int) { return 1; });
                 ASSERT_TRUE(r.stored) << row.id;
                 const long v = FieldValue(row.field, WorkDocument);
+                // A pick writes its own field and nothing else of the document.
+                SetFieldValue(row.field, expected, v);
+                EXPECT_TRUE(expected == WorkDocument) << row.id << " item " << i;
                 EXPECT_GE(v, 0) << row.id << " item " << i;
                 EXPECT_LE(v, 255) << row.id << " item " << i;
                 EXPECT_LE(v, FieldMax(row.field)) << row.id;
