@@ -111,7 +111,7 @@ FrmOptFeatures::FrmOptFeatures(QWidget* parent) : EditorBase(parent) {
     // Opening this window means the radio has the options.
     RadioHasOption = true;
     buildWindow();
-    {
+    Trap(handlerErrorText(), [this] {
         FillGuard guard(*this);
         FillOptLists();
         SetOptCaptions();
@@ -122,7 +122,7 @@ FrmOptFeatures::FrmOptFeatures(QWidget* parent) : EditorBase(parent) {
             if (QComboBox* box = list(id)) box->setEnabled(RadioHasOption);
         for (const char* frame : {"Frame2", "Fra_0", "Fra_1"})
             if (auto* f = findChild<QGroupBox*>(QLatin1String(frame))) f->setEnabled(RadioHasOption);
-    }
+    });
 }
 
 QSize FrmOptFeatures::sizeHint() const {
