@@ -8,6 +8,7 @@
 #include "editors/channels/frm_MEM.h"
 #include "editors/channels/frm_dw.h"
 #include "editors/channels/frm_emg.h"
+#include "editors/settings/FrmOptFeatures.h"
 #include "mainwindow/ChildForms.h"
 
 namespace ulbrix {
@@ -18,6 +19,7 @@ void RegisterKnownEditors() {
     RegisterEditor<frm_MEM>(FormName::MemChannel);
     RegisterEditor<FrmTVCH>(FormName::Weather);
     RegisterEditor<Frm_GroupName>(FormName::GroupName);
+    RegisterEditor<FrmOptFeatures>(FormName::OptFeatures);
 }
 
 }  // namespace ulbrix
