@@ -51,33 +51,10 @@ TEST_F(SpecialMaps, EveryWordHasExactlyOneListAndEveryListOneWord) {
             }
         }
         EXPECT_EQ(static_cast<int>(words.size()), map->wordCount);
-        // The same word of a document and of the map's record function.
-        for (const SpecialControl& c : map->controls) {
-            DocumentImage d;
-            map->record(d)[static_cast<std::size_t>(c.word)] = 77;
-            EXPECT_NE(d, DocumentImage());
-        }
+        EXPECT_EQ(map->clearsUnreferencedMemory, map == &MemChannelDialogMap());
     }
-}
-
-TEST_F(SpecialMaps, FieldsLandWhereTheRecordLayoutPutsThem) {
-    const SpecialDialogMap& e = EmergencyDialogMap();
-    // HF Emg Channel 2 -> HfChannel2 (27), HAM Emg Band 1 -> HamGroup1 (30), PL Channel 2 Work Mode -> CbMode2(1) (19)
-    EXPECT_EQ(FindSpecialControl(e, 32)->word, 27);
-    EXPECT_EQ(FindSpecialControl(e, 34)->word, 30);
-    EXPECT_EQ(FindSpecialControl(e, 7)->word, 19);
-    EXPECT_EQ(FindSpecialControl(e, 8)->group, 3);  // DE is the 80-channel plan
-    EXPECT_EQ(FindSpecialControl(e, 24), nullptr);  // 24..27 unused
-    const SpecialDialogMap& d = DualWatchDialogMap();
-    EXPECT_EQ(FindSpecialControl(d, 6)->word, 3);   // EC DW Channel -> CbChannel(3)
-    EXPECT_EQ(FindSpecialControl(d, 16)->word, 16);
-    EXPECT_EQ(FindSpecialControl(d, 8)->group, 5);  // U/UK uses group 5
-    const SpecialDialogMap& m = MemChannelDialogMap();
-    EXPECT_EQ(FindSpecialControl(m, 12)->group, 16);
-    EXPECT_EQ(FindSpecialControl(m, 14)->group, 13);
-    EXPECT_EQ(FindSpecialControl(m, 15)->word, 15);
-    EXPECT_TRUE(m.clearsUnreferencedMemory);
-    EXPECT_FALSE(e.clearsUnreferencedMemory);
+    // The emergency dialog leaves 24..27 without a list.
+    EXPECT_EQ(FindSpecialControl(EmergencyDialogMap(), 24), nullptr);
 }
 
 TEST_F(SpecialMaps, ChannelListsHoldOnlySlotsInUseWithinTheCount) {
