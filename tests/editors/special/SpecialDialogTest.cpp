@@ -22,6 +22,7 @@
 #include "editors/channels/frm_MEM.h"
 #include "editors/channels/frm_dw.h"
 #include "editors/channels/frm_emg.h"
+#include "link/SpecialCodec.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/frmMain.h"
 #include "support/Support.h"
@@ -209,6 +210,25 @@ TEST_F(SpecialDialogTest, OpeningAgainKeepsThePicksAndTheWindowKeepsItsShape) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), dlg->combo(c.combo));
     }
+}
+
+TEST_F(SpecialDialogTest, SavedPicksReachTheDataFileAndTheRadioImage) {
+    auto* dlg = open<frm_emg>(FormName::Emergency);
+    ASSERT_NE(dlg, nullptr);
+    Pick(dlg->combo(31), 1);  // HF Emg Band 2: group B, channel 5
+    Pick(dlg->combo(39), 4);  // HAM Emg Channel 2 Work Mode: CW
+    QTest::mouseClick(dlg->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    QApplication::processEvents();
+    const EmergencyChannelRecord saved = WorkDocument.Emergency;
+    EXPECT_EQ(saved.w[25], 1);
+    EXPECT_EQ(saved.w[27], 4);
+    EXPECT_EQ(saved.w[35], 4);
+    const Bytes file = DocumentToBytes(WorkDocument);
+    EXPECT_EQ(DocumentFromBytes(file.data(), file.size()).Emergency, saved);
+    PackEmergencyChannels();
+    WorkDocument.Emergency = EmergencyChannelRecord();
+    UnpackEmergencyChannels();
+    EXPECT_EQ(WorkDocument.Emergency, saved);
 }
 
 // The tree pane of the main window opens each dialog.
