@@ -3,10 +3,13 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "editors/settings/FrmOptFeatures.h"
 #include "mainwindow/ChildForms.h"
 
 namespace ulbrix {
 
-void RegisterKnownEditors() {}
+void RegisterKnownEditors() {
+    RegisterEditor<FrmOptFeatures>(FormName::OptFeatures);
+}
 
 }  // namespace ulbrix
