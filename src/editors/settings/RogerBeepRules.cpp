@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/GlobalState.h"
-#include "mainwindow/ChildForms.h"
+#include "editors/WindowCalls.h"
 
 namespace ulbrix {
 
@@ -49,8 +49,7 @@ void ClearStaleRBReferences() {
 
 void RefreshRBReferences() {
     ClearStaleRBReferences();
-    for (const QString& name : OpenChildFormNames())
-        if (name == FormName::ChannelInfo || name == FormName::OptFeatures) CallChildForm(name, "ShowRB");
+    calls::ShowRB();
 }
 
 namespace {
