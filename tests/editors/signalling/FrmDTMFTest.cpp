@@ -47,8 +47,8 @@ protected:
     void TearDown() override {
         UnloadChildForms();
         QApplication::processEvents();
-        UnregisterChildForm(FormName::OptFeatures);
         SetChildFormHost(nullptr);
+        RegisterKnownEditors();  // the stand-in goes
         ResetProcessState();
     }
     std::unique_ptr<FrmDTMF> open() {
@@ -164,20 +164,24 @@ TEST_F(DtmfEditor, EnteringACellStoresNothing) {
 
 TEST_F(DtmfEditor, TheCleanUpRunsBeforeAWriteAndOnCloseAndTellsTheOtherEditors) {
     QMdiArea host;
+    host.resize(900, 700);
+    host.show();
     SetChildFormHost(&host);
     RegisterChildForm(FormName::OptFeatures, [](QWidget* p) -> QWidget* { return new OptionsStandIn(p); });
+    RegisterEditor<FrmDTMF>(FormName::DTMF);
     ASSERT_NE(ShowChildForm(FormName::OptFeatures), nullptr);
+    auto* w = static_cast<FrmDTMF*>(ShowChildForm(FormName::DTMF));
+    ASSERT_NE(w, nullptr);
+    QApplication::processEvents();
 
-    auto w = open();
     enter(*w, 3);
     w->memoryBox()->selectAll();
     QTest::keyClick(w->memoryBox(), Qt::Key_Delete);
     EXPECT_EQ(OptionsStandIn::rebuilds, 0);
     CommitPendingEdits();  // what the write command asks of the open editors
-    w->commitPendingEdit();
     EXPECT_EQ(ChannelTable(BandHF, 1, 1).DtmfBot, 0);
     EXPECT_EQ(OptionsStandIn::rebuilds, 1);
-    w->commitPendingEdit();  // nothing pending: no second clean-up
+    CommitPendingEdits();  // nothing pending: no second clean-up
     EXPECT_EQ(OptionsStandIn::rebuilds, 1);
 
     StoreDtmfMemory(3, "5");
@@ -185,7 +189,8 @@ TEST_F(DtmfEditor, TheCleanUpRunsBeforeAWriteAndOnCloseAndTellsTheOtherEditors) 
     enter(*w, 3);
     w->memoryBox()->selectAll();
     QTest::keyClick(w->memoryBox(), Qt::Key_Delete);
-    w->close();
+    EXPECT_EQ(ChannelTable(BandHF, 1, 1).DtmfBot, 3);
+    w->parentWidget()->close();  // its frame's close box
     EXPECT_EQ(ChannelTable(BandHF, 1, 1).DtmfBot, 0);
     EXPECT_EQ(OptionsStandIn::rebuilds, 2);
 }

@@ -60,6 +60,7 @@ protected:
         UnloadChildForms();
         QApplication::processEvents();
         SetChildFormHost(nullptr);
+        RegisterKnownEditors();
         FrmToneTips::SetPlayerIOFactory(nullptr);
         Player = RogerBeepPlayerState{};
         ResetProcessState();
