@@ -1,9 +1,6 @@
 // Autodial memories: what a memory may hold and the clean-up of references.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QTest>
-
 #include "core/GlobalState.h"
 #include "editors/settings/DtmfMemories.h"
 
@@ -96,16 +93,4 @@ TEST_F(Dtmf_, CleanUpResetsEveryReferenceToAnEmptyMemory) {
     StoreDtmfMemory(2, "");
     EXPECT_TRUE(ClearStaleDtmfReferences());
     EXPECT_TRUE(is(MemChannelList(1), 0, 0, 0));
-}
-
-TEST_F(Dtmf_, ABoxWithTheValidatorTakesOnlyDtmfWhateverTheRoute) {
-    QLineEdit box;
-    box.setValidator(new DtmfValidator(&box));
-    box.insert("12ab+cd*#");  // as a paste does
-    EXPECT_EQ(box.text(), "12ABCD*#");
-    box.insert("9999999999999");
-    EXPECT_EQ(box.text(), "12ABCD*#99999999");
-    box.clear();
-    QTest::keyClicks(&box, "1e a#");
-    EXPECT_EQ(box.text(), "1A#");
 }
