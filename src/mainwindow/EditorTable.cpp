@@ -3,10 +3,13 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "editors/channels/frmCommChInfo.h"
 #include "mainwindow/ChildForms.h"
 
 namespace ulbrix {
 
-void RegisterKnownEditors() {}
+void RegisterKnownEditors() {
+    RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
+}
 
 }  // namespace ulbrix

@@ -5,6 +5,7 @@
 
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
+#include "editors/WindowCalls.h"
 
 namespace ulbrix {
 
@@ -94,7 +95,8 @@ void RevalidateChannelRefs(int band, int group) {
     Integer* refs[] = {&s.GroupSetA(band, group, 0), &s.GroupSetA(band, group, 1), &s.WorkChannel(band, group),
                        &s.GroupSetB(band, group, 0), &s.GroupSetB(band, group, 1)};
     for (Integer* r : refs) *r = static_cast<Integer>(ValidChannelOr(band, group, *r));
-    // WINDOWCALLS: InitValidComboList, ShowValidComboText on an open editor
+    calls::InitValidComboList();
+    calls::ShowValidComboText();
 }
 
 QString GetCHName(int number) {
