@@ -36,8 +36,6 @@ int ValidRogerBeepIndex(int n) {
 }
 
 QStringList FillChannelCombo(int band, int group, int kind) {
-    WorkDocument.ChannelCount(BandHF, 17) = 1;
-    WorkDocument.ChannelCount(BandHAM, 14) = 1;
     std::vector<int> numbers;
     for (int s = 1; s <= UsedSlots(band, group); ++s) {
         const int n = ChannelTable(band, s, group).ChNo;

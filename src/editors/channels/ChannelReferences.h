@@ -18,8 +18,8 @@ bool DTMFCodeExists(int n);
 int ValidRogerBeepIndex(int n);
 
 // The numbers of a group's numbered channels (kind 0) or memory-style ones
-// as "M<n-40>" (kind 1), ascending by number. Holds the counts of the HF and
-// HAM VFO groups at 1.
+// as "M<n-40>" (kind 1), ascending by number. Reads only: filling a list
+// never changes a group's count.
 QStringList FillChannelCombo(int band, int group, int kind = 0);
 
 // a when a and ch are both numbered or both memory-style, else 0.

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/ChannelList.h"
@@ -195,7 +196,7 @@ void frmCommChInfo::buildControls() {
     grid_ = new platform::FlexGrid(this);
     grid_->setObjectName("MSFlexGrid1");
     grid_->setMinimumHeight(260);
-    left->addWidget(grid_, 1);
+    left->addWidget(grid_, 1, Qt::AlignLeft);
     text1_ = new platform::GridEditBox(grid_);
     text1_->setObjectName("Text1");
     text1_->setKeyFilter([](QChar c) { return c.isDigit() || c == QLatin1Char('.'); });
@@ -229,6 +230,10 @@ void frmCommChInfo::buildControls() {
     }
     panel->setRowStretch(11, 1);
     body->addWidget(frame2_, 0, Qt::AlignTop);
+    // The panel's place stays when it hides, so the grid does not jump.
+    QSizePolicy keep = frame2_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    frame2_->setSizePolicy(keep);
     frame2_->hide();
 
     auto* buttons = new QHBoxLayout;
@@ -280,7 +285,8 @@ void frmCommChInfo::InitGridFormat() {
     grid_->setColAlignment(0, Qt::AlignCenter);
     grid_->setColAlignment(1, Qt::AlignCenter);
     grid_->setRowHeightTwips(0, 510);
-    grid_->setColWidthTwips(0, 500);
+    // Wide enough for the header "CH No." in either language.
+    grid_->setColWidthTwips(0, 750);
     grid_->setColWidthTwips(1, 1260);
     frame2_->hide();
     text1_->hide();
@@ -515,6 +521,7 @@ void frmCommChInfo::SetGridData() {
     const GridContents contents = GridContentsOf(band, group);
     grid_->setRows(layout.rows);
     grid_->setColWidthTwips(1, layout.frequencyWidthTw);
+    fitGridWidth();
     for (int r = 1; r < layout.rows; ++r) {
         grid_->setTextMatrix(r, 0, layout.labels.at(r - 1));
         grid_->setTextMatrix(r, 1, contents.cells.at(r - 1));
@@ -525,6 +532,11 @@ void frmCommChInfo::SetGridData() {
         editRow_ = row;
     }
     reportCorrupt(contents.corruptCells);
+}
+
+void frmCommChInfo::fitGridWidth() {
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() + frame);
 }
 
 void frmCommChInfo::reShowGrid(int row) {

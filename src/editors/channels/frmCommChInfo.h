@@ -89,6 +89,7 @@ private:
     void SaveShowGridData();
     void MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos);
     void reportCorrupt(int count);
+    void fitGridWidth();
     QString offWord() const;
 
     platform::FlexGrid* grid_ = nullptr;
