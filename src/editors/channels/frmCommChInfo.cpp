@@ -352,7 +352,7 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
         combo8(i)->setVisible(hfHam);
         label5(i)->setVisible(hfHam);
     }
-    if (userPick && fMainForm) fMainForm->setWindowTitle(MainCaptionText());
+    if (fMainForm) fMainForm->setWindowTitle(MainCaptionText());
     BandView = band;
     FillGroupCombos(band);
     FillGuard guard(*this);

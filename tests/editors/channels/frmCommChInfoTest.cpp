@@ -201,6 +201,47 @@ TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
     EXPECT_EQ(w.grid()->textMatrix(99, 0), "M99");
 }
 
+TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 7;
+    WorkDocument.CurGroup[0] = 1;  // stale: the shown plan decides
+    Fill(BandCB, 7, {1, 2});
+    Fill(BandCB, 5, {1, 2});
+    ChannelRecord& e = MemChannelList(65);
+    e = ChannelRecord{};
+    e.ChNo = 65;
+    e.MemRefCh = 255;
+    frmCommChInfo& w = open();
+    EXPECT_EQ(w.shownGroup(), 7);
+    EXPECT_TRUE(w.combo8(7)->isHidden());
+    EXPECT_TRUE(w.combo8(5)->isHidden());
+    EXPECT_EQ(w.findChild<QComboBox*>("Combo2")->currentText(), "CB -- 26.96500 - 27.86125 MHz");
+    EXPECT_EQ(w.grid()->rows(), 57);
+    w.grid()->setRow(41);
+    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH M1");
+    EXPECT_FALSE(w.combo8(22)->isHidden());
+    EXPECT_FALSE(w.combo8(23)->isHidden());
+    EXPECT_EQ(w.combo8(22)->currentText(), "Off");
+    pick(w.combo8(23), 1);   // refers to plan 7
+    pick(w.combo8(22), 2);   // slot 2
+    EXPECT_EQ(e.MemRefCh, 2);
+    EXPECT_EQ(e.MemRefBand, 1);
+    EXPECT_EQ(e.InUse, 1);
+    EXPECT_EQ(w.grid()->textMatrix(41, 1), "28.10200");
+    pick(w.combo8(12), 2);   // an attribute of the memory entry, not of a channel
+    EXPECT_EQ(e.Mode, 2);
+    EXPECT_EQ(ChannelTable(BandCB, 1, 7).Mode, 0);
+    // Plan 3 has 80 channel rows, then M1..M16 on entries 33..48.
+    pick(w.findChild<QComboBox*>("Combo6"), 2);
+    EXPECT_EQ(w.grid()->rows(), 97);
+    EXPECT_EQ(w.grid()->textMatrix(81, 0), "M1");
+    // Leaving CB: it is not offered again.
+    QComboBox* band = w.findChild<QComboBox*>("Combo2");
+    pick(band, 1);
+    EXPECT_EQ(w.shownBand(), BandHF);
+    EXPECT_EQ(band->count(), 2);
+}
+
 TEST_F(ChannelEditor, BandSwitchAppliesTheBandsRange) {
     App.BandRangeText = QStringLiteral("28.0000 - 29.6990 MHz");  // as a radio read leaves it
     frmCommChInfo& w = open();
@@ -211,6 +252,82 @@ TEST_F(ChannelEditor, BandSwitchAppliesTheBandsRange) {
     EXPECT_EQ(App.BandRangeText, "28.0000 - 29.7000 MHz");
     EXPECT_EQ(w.findChild<QComboBox*>("Combo6")->count(), 14);
     EXPECT_TRUE(w.combo8(7)->isHidden() == false);
+}
+
+}  // namespace channeltest
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "core/ModMain.h"
+#include "mainwindow/frmMain.h"
+
+namespace channeltest {
+
+// The editor inside the real main window: the grid's menu is the main
+// window's Tools menu, and its keys leave a text box alone.
+TEST_F(ChannelLogicTest, TheGridMenuAndTheToolsKeysInTheMainWindow) {
+    testsupport::RuntimeDir rt;
+    QTemporaryDir store;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+    ResetProcessState();
+    Main();
+    CurrentLanguage = 1;
+    App.ShownLanguage = 1;
+    auto w = std::make_unique<frmMain>();
+    w->MDIForm_Load();
+    w->show();
+    QApplication::processEvents();
+    auto* ed = qobject_cast<frmCommChInfo*>(FindChildForm(FormName::ChannelInfo));
+    ASSERT_NE(ed, nullptr);
+    if (ed->shownBand() != BandHAM) {
+        auto* band = ed->findChild<QComboBox*>("Combo2");
+        const int ham = band->findText("HAM -- 28.0000 - 29.7000 MHz");
+        band->setCurrentIndex(ham);
+        emit band->activated(ham);
+    }
+    ASSERT_EQ(ed->shownBand(), BandHAM);
+    const int group = ed->shownGroup();
+    Fill(BandHAM, group, {1, 2, 3});
+    ed->reShowGrid(1);
+
+    QStringList enabled;
+    QAction* copy = w->menuAction("MnuLECopy");
+    frmCommChInfo::PopupMenu = [&](QMenu* menu, QPoint) {
+        enabled.clear();
+        for (QAction* a : menu->actions())
+            if (a->isEnabled() && !a->isSeparator()) enabled << a->objectName();
+        copy->trigger();  // the user picks Copy
+    };
+    emit ed->grid()->rightMouseDown(2, 1, {});
+    EXPECT_EQ(ed->grid()->row(), 2);
+    EXPECT_EQ(enabled, (QStringList{"MnuLECopy", "MnuLECut", "MnuLEInsert", "MnuLEDelete"}));
+    EXPECT_EQ(ChannelClipboard.ChNo, 2);
+    emit ed->grid()->rightMouseDown(0, 1, {});  // the header row: no menu
+    emit ed->grid()->rightMouseDown(3, 1, {});
+    EXPECT_TRUE(enabled.contains("MnuLEPaste"));
+    frmCommChInfo::PopupMenu = nullptr;
+
+    // Paste into a free row through the Tools menu, redrawn in the grid.
+    ed->grid()->setRow(9);
+    w->MnuLEPaste_Click();
+    EXPECT_EQ(Numbers(BandHAM, group), (std::vector<int>{1, 2, 3, 9}));
+    EXPECT_EQ(ed->grid()->textMatrix(9, 1), "28.10300");  // channel 3, copied by the second menu
+
+    // Del while the frequency box has the focus deletes a character, not channel 9.
+    w->activateWindow();
+    ed->grid()->setRow(9);
+    ed->EnterGridEdit();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), ed->editBox());
+    w->MnuLEDelete_Click();
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHAM, group), 4);
+    ed->commitPendingEdit();
+    w->MnuLEDelete_Click();
+    EXPECT_EQ(Numbers(BandHAM, group), (std::vector<int>{1, 2, 3}));
+    UnloadChildForms();
+    w.reset();
 }
 
 }  // namespace channeltest
