@@ -4,12 +4,14 @@
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
 #include "editors/channels/frmCommChInfo.h"
+#include "editors/settings/FrmOptFeatures.h"
 #include "mainwindow/ChildForms.h"
 
 namespace ulbrix {
 
 void RegisterKnownEditors() {
     RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
+    RegisterEditor<FrmOptFeatures>(FormName::OptFeatures);
 }
 
 }  // namespace ulbrix

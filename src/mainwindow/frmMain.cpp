@@ -42,6 +42,7 @@
 #include "core/Records.h"
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelListEdit.h"
+#include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
@@ -56,14 +57,6 @@ static void InitMainWindowResources() { Q_INIT_RESOURCE(mainwindow); }
 namespace ulbrix {
 
 namespace {
-
-// The two roger-beep texts the main window shows: 10221 for the menu item,
-// 12014 for the tree node.
-QString RogerBeepText(int number) {
-    const bool chinese = CurrentLanguage == 2;
-    if (number == 10221) return chinese ? QStringLiteral("RB音(&R)") : QStringLiteral("&Roger Beep");
-    return chinese ? QStringLiteral("RB音") : QStringLiteral("Roger Beep");
-}
 
 // ---- the menu bar, as data ----
 
@@ -229,7 +222,7 @@ const QString kRootText = QStringLiteral("Ulbrix");  // the design caption of La
 constexpr int kSplitterPx = 5;
 
 QString menuCaption(const QString& name) {
-    if (name == QLatin1String("mnuToneTips")) return RogerBeepText(10221);
+    if (name == QLatin1String("mnuToneTips")) return GetRBText(10221);
     for (const MenuCaption& m : MainMenuCaptions())
         if (name == QLatin1String(m.control)) return Tr(*m.caption);
     return {};
@@ -529,7 +522,7 @@ void frmMain::BuildTreeNodes() {
     for (const NodeDef& n : kNodes) {
         QString text;
         if (n.captionMenu) text = menuCaption(QString::fromLatin1(n.captionMenu));
-        else if (n.rogerBeepText) text = RogerBeepText(n.rogerBeepText);
+        else if (n.rogerBeepText) text = GetRBText(n.rogerBeepText);
         else text = QString::fromLatin1(n.fixedText);
         auto* item = new QTreeWidgetItem(root, QStringList(text));
         item->setData(0, Qt::UserRole, QString::fromLatin1(n.key));

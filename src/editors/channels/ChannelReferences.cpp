@@ -26,15 +26,6 @@ bool DTMFCodeExists(int n) {
     return !TrimNull(WorkDocument.Settings.DtmfAutodial[static_cast<std::size_t>(n)]).empty();
 }
 
-int ValidRogerBeepIndex(int n) {
-    if (n < 1 || n > 8) return 0;
-    const RogerBeepPattern& p = WorkDocument.RogerBeep[static_cast<std::size_t>(n)];
-    if (p.Recycle < 1) return 0;
-    for (int k = 1; k <= 14; ++k)
-        if (p.Tone[static_cast<std::size_t>(k)].Length > 0) return n;
-    return 0;
-}
-
 QStringList FillChannelCombo(int band, int group, int kind) {
     std::vector<int> numbers;
     for (int s = 1; s <= UsedSlots(band, group); ++s) {

@@ -13,9 +13,6 @@ constexpr int LastNumberedChannel = 40;
 // n when autodial memory n (1..16) holds a code, else 0 (also outside 1..16).
 int ValidDTMFIndex(int n);
 bool DTMFCodeExists(int n);
-// n when roger-beep pattern n (1..8) can sound (a repeat count and a tone
-// with a length), else 0.
-int ValidRogerBeepIndex(int n);
 
 // The numbers of a group's numbered channels (kind 0) or memory-style ones
 // as "M<n-40>" (kind 1), ascending by number. Reads only: filling a list

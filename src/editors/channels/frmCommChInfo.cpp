@@ -31,6 +31,7 @@
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/ChannelTableEdit.h"
 #include "editors/channels/FrequencyRules.h"
+#include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/frmMain.h"
 #include "platform/MsgBox.h"
 #include "platform/widgets/FlexGrid.h"
@@ -57,7 +58,7 @@ QStringList ModeItems() { return FillModeCombo(); }
 QStringList RogerItems() {
     QStringList items{TrItem(CapOffOn, 1)};
     for (int n = 1; n <= 8; ++n)
-        if (ValidRogerBeepIndex(n) > 0) items << QString::number(n);
+        if (ValidRBIndex(n) > 0) items << QString::number(n);
     return items;
 }
 QStringList DtmfItems() {

@@ -58,7 +58,7 @@ TEST_F(References, RevalidationRewritesTheFiveReferencesOnly) {
     EXPECT_EQ(ChannelTable.v, tableBefore);
 }
 
-TEST_F(References, MemoriesAndPatternsCountOnlyWhenTheyCanBeUsed) {
+TEST_F(References, AutodialMemoriesCountOnlyWhenTheyHoldACode) {
     auto& s = WorkDocument.Settings;
     for (int n = 1; n <= 16; ++n) s.DtmfAutodial[static_cast<std::size_t>(n)] = "";
     s.DtmfAutodial[3] = "123";
@@ -70,15 +70,6 @@ TEST_F(References, MemoriesAndPatternsCountOnlyWhenTheyCanBeUsed) {
         EXPECT_FALSE(DTMFCodeExists(n));
     }
     EXPECT_EQ(s.DtmfAutodial[4].str(), "                ");  // a test reads, never writes
-    auto& p = WorkDocument.RogerBeep[2];
-    p = RogerBeepPattern{};
-    p.Recycle = 1;
-    EXPECT_EQ(ValidRogerBeepIndex(2), 0);  // no tone with a length
-    p.Tone[14].Length = 3;
-    EXPECT_EQ(ValidRogerBeepIndex(2), 2);
-    p.Recycle = 0;
-    EXPECT_EQ(ValidRogerBeepIndex(2), 0);
-    EXPECT_EQ(ValidRogerBeepIndex(9), 0);
 }
 
 TEST(ChannelNames, NumbersAndMemoryNamesConvertBothWays) {
