@@ -455,6 +455,10 @@ void frmCommChInfo::Combo1_Click(int index) {
 }
 
 void frmCommChInfo::ReShow_Group_Name() {
+    Trap(handlerErrorText(), [this] { ReShow_Group_NameNow(); });
+}
+
+void frmCommChInfo::ReShow_Group_NameNow() {
     const int band = shownBand();
     const int group = shownGroup();
     FillGroupCombos(band);
@@ -466,6 +470,10 @@ void frmCommChInfo::ReShow_Group_Name() {
 // ---- the lists of the group and the panel ----
 
 void frmCommChInfo::InitValidComboList() {
+    Trap(handlerErrorText(), [this] { InitValidComboListNow(); });
+}
+
+void frmCommChInfo::InitValidComboListNow() {
     const int band = shownBand();
     const int group = shownGroup();
     if (group == 0 || group == MemGroupOf(band)) return;
@@ -474,6 +482,10 @@ void frmCommChInfo::InitValidComboList() {
 }
 
 void frmCommChInfo::ShowValidComboText() {
+    Trap(handlerErrorText(), [this] { ShowValidComboTextNow(); });
+}
+
+void frmCommChInfo::ShowValidComboTextNow() {
     const int band = shownBand();
     const int group = shownGroup();
     if (group == 0 || group == MemGroupOf(band)) return;
@@ -483,6 +495,10 @@ void frmCommChInfo::ShowValidComboText() {
 }
 
 void frmCommChInfo::ShowRB() {
+    Trap(handlerErrorText(), [this] { ShowRBNow(); });
+}
+
+void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
     QComboBox* box = combo8(11);
     const QString kept = box->currentText();
@@ -492,6 +508,10 @@ void frmCommChInfo::ShowRB() {
 }
 
 void frmCommChInfo::ShowDTMF() {
+    Trap(handlerErrorText(), [this] { ShowDTMFNow(); });
+}
+
+void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
     const QStringList items = DtmfItems();
     for (int i : {13, 14, 15}) {
@@ -541,6 +561,10 @@ void frmCommChInfo::fitGridWidth() {
 }
 
 void frmCommChInfo::reShowGrid(int row) {
+    Trap(handlerErrorText(), [this, row] { reShowGridNow(row); });
+}
+
+void frmCommChInfo::reShowGridNow(int row) {
     const int band = shownBand();
     const int group = shownGroup();
     if (group == 0) return;

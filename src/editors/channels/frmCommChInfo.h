@@ -68,6 +68,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The bodies of the calls above; the calls trap any fault.
+    void ShowDTMFNow();
+    void ShowRBNow();
+    void InitValidComboListNow();
+    void ShowValidComboTextNow();
+    void reShowGridNow(int row);
+    void ReShow_Group_NameNow();
+
     void buildControls();
     void ChangShowByLanguage();
     void InitGridFormat();
