@@ -674,14 +674,10 @@ bool frmMain::DoFileOpen() {
     const QString startDir = current.isAbsolute() ? current.absolutePath() : QDir::homePath();
     const QString path = openFileDialog ? openFileDialog(fileFilter_, startDir) : QString();
     if (path.isEmpty()) return false;
-    PreviousDataFilePath = Doc.DataFilePath;
-    Doc.DataFilePath = path;
     UnloadChildForms();
-    if (OpenDataFile()) return true;
-    // The document is the one held before: keep its name, so a later Save
-    // cannot write it over the file that was refused.
-    Doc.DataFilePath = PreviousDataFilePath;
-    return false;
+    // A refused file leaves the document and its name as they were, so a
+    // later Save cannot write it over the file that was refused.
+    return OpenDataFile(path);
 }
 
 bool frmMain::DoFileSave() {
@@ -710,6 +706,14 @@ bool frmMain::saveAs() {
     if (QFileInfo(start).isRelative()) start = QDir::home().filePath(FileNameFromPath(start));
     const QString path = saveFileDialog ? saveFileDialog(fileFilter_, start) : QString();
     if (path.isEmpty()) return false;
+    // The dialog asked about the name as typed; when ".dat" is added, the
+    // file actually written may exist and gets the same question.
+    const QString written = DataFileNameToWrite(path);
+    if (written != path && QFileInfo::exists(written)) {
+        const QString text = QStringLiteral("\"") + FileNameFromPath(written) + QStringLiteral("\"") + Tr(MsgOverwrite);
+        if (platform::MsgBox(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Question) != platform::MsgResult::Ok)
+            return false;
+    }
     Doc.DataFilePath = path;
     return DoFileSave();
 }
