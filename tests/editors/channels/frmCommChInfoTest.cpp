@@ -242,6 +242,29 @@ TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     EXPECT_EQ(band->count(), 2);
 }
 
+TEST_F(ChannelEditor, CorruptFrequenciesShowEmptyWithOneMessage) {
+    Fill(BandHF, 2, {1, 2, 3});
+    ChannelTable(BandHF, 2, 2).RxFreq = "28x00000";
+    ChannelTable(BandHF, 3, 2).RxFreq = "??";
+    frmCommChInfo& w = open();
+    EXPECT_EQ(msgs_.texts(), QStringList{"Not IsNumeric"});
+    EXPECT_EQ(w.grid()->textMatrix(2, 1), "");
+    EXPECT_EQ(w.grid()->textMatrix(3, 1), "");
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).RxFreq.str(), "28x00000");  // shown, never rewritten
+}
+
+TEST_F(ChannelEditor, ARedrawOfAnotherRowLeavesThePanelOnTheCurrentRow) {
+    frmCommChInfo& w = open();
+    w.grid()->setRow(1);
+    ChannelTable(BandHF, 2, 2).Mode = 4;
+    w.reShowGrid(2);
+    EXPECT_EQ(w.grid()->row(), 1);
+    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH 1");
+    EXPECT_EQ(w.combo8(12)->currentText(), "FM");
+    w.grid()->setRow(2);
+    EXPECT_EQ(w.combo8(12)->currentText(), "PA");
+}
+
 TEST_F(ChannelEditor, BandSwitchAppliesTheBandsRange) {
     App.BandRangeText = QStringLiteral("28.0000 - 29.6990 MHz");  // as a radio read leaves it
     frmCommChInfo& w = open();
