@@ -3,6 +3,7 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "editors/channels/frmCommChInfo.h"
 #include "editors/channels/FrmTVCH.h"
 #include "editors/channels/Frm_GroupName.h"
 #include "editors/channels/frm_MEM.h"
@@ -16,6 +17,7 @@
 namespace ulbrix {
 
 void RegisterKnownEditors() {
+    RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
     RegisterEditor<frm_emg>(FormName::Emergency);
     RegisterEditor<frm_dw>(FormName::DualWatch);
     RegisterEditor<frm_MEM>(FormName::MemChannel);
