@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QClipboard>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
@@ -76,4 +78,42 @@ TEST(GridEditBox, TakesOnlyItsCharactersAndAsksForACommit) {
     EXPECT_EQ(box.takeText(), "27.5");
     EXPECT_FALSE(box.isOpen());
     EXPECT_TRUE(box.isHidden());
+}
+
+// A long grid scrolled to its end still shows its header row, and the header
+// texts stay addressable as row 0.
+TEST(FlexGrid, HeaderRowStaysInViewWhenTheRowsScroll) {
+    FlexGrid grid;
+    grid.setCols(2);
+    grid.setRows(100);
+    grid.setTextMatrix(0, 0, "CH No.");
+    grid.setTextMatrix(0, 1, "Frequency");
+    grid.setRowHeightTwips(0, 510);
+    grid.resize(300, 200);
+    grid.show();
+    grid.setTextMatrix(0, 1, "Freq");
+    ASSERT_TRUE(grid.horizontalHeader()->isVisible());
+    EXPECT_EQ(grid.horizontalHeader()->height(), 34);
+    EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), "CH No.");
+    EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "Freq");
+    EXPECT_EQ(grid.textMatrix(0, 1), "Freq");
+
+    grid.setRow(99);
+    grid.scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+    // Cell rectangles follow the scroll; the header lies above the viewport.
+    const QRect last = grid.cellRect(99, 1);
+    EXPECT_TRUE(grid.viewport()->rect().contains(last.center()));
+    EXPECT_EQ(grid.rowAt(last.center().y()), 99);
+    EXPECT_EQ(grid.cellRect(0, 1).bottom(), -1);
+    // Keys never make the header row current.
+    grid.setRow(1);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.row(), 1);
+    // Growing the grid keeps row 0 as the header.
+    grid.setRows(120);
+    EXPECT_TRUE(grid.isRowHidden(0));
+    EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "Freq");
 }

@@ -121,6 +121,15 @@ void SetItems(QComboBox* box, const QStringList& items) {
     box->addItems(items);
 }
 
+// New items for a panel list that keep the shown pick while the panel shows
+// a record; a list the panel does not show is left without a pick.
+void RefillKeepingPick(QComboBox* box, const QStringList& items, const QWidget* panel) {
+    const QString kept = box->currentText();
+    SetItems(box, items);
+    if (box->isVisibleTo(panel)) SelectComboText(box, kept);
+    else box->setCurrentIndex(-1);
+}
+
 }  // namespace
 
 frmCommChInfo::frmCommChInfo(QWidget* parent) : EditorBase(parent) {
@@ -500,11 +509,7 @@ void frmCommChInfo::ShowRB() {
 
 void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
-    QComboBox* box = combo8(11);
-    const QString kept = box->currentText();
-    SetItems(box, RogerItems());
-    if (box->isVisibleTo(frame2_)) SelectComboText(box, kept);
-    else box->setCurrentIndex(-1);
+    RefillKeepingPick(combo8(11), RogerItems(), frame2_);
 }
 
 void frmCommChInfo::ShowDTMF() {
@@ -514,13 +519,7 @@ void frmCommChInfo::ShowDTMF() {
 void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
     const QStringList items = DtmfItems();
-    for (int i : {13, 14, 15}) {
-        QComboBox* box = combo8(i);
-        const QString kept = box->currentText();
-        SetItems(box, items);
-        if (box->isVisibleTo(frame2_)) SelectComboText(box, kept);
-        else box->setCurrentIndex(-1);
-    }
+    for (int i : {13, 14, 15}) RefillKeepingPick(combo8(i), items, frame2_);
 }
 
 // ---- the grid ----

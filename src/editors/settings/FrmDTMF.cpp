@@ -220,7 +220,8 @@ void FrmDTMF::InitDTMFControls() {
     MSFlexGrid1->setColumnWidth(1, inner - MSFlexGrid1->columnWidth(0));
     const int rowHeight = std::max(16, inner > 0 ? (MSFlexGrid1->height() - 2 * MSFlexGrid1->frameWidth()) / 17 : 18);
     for (int r = 0; r <= DtmfMemoryCount; ++r) {
-        MSFlexGrid1->setRowHeight(r, rowHeight);
+        if (r == 0) MSFlexGrid1->setRowHeightTwips(0, rowHeight * platform::FlexGrid::TwipsPerPixel);
+        else MSFlexGrid1->setRowHeight(r, rowHeight);
         if (r > 0) MSFlexGrid1->setTextMatrix(r, 0, QString::number(r));
     }
 }

@@ -8,7 +8,11 @@
 namespace platform {
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
-    horizontalHeader()->hide();
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -49,6 +53,20 @@ void FlexGrid::restyle() {
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c)
             if (QTableWidgetItem* it = item(r, c)) styleCell(r, c, it);
+    syncHeader();
+}
+
+void FlexGrid::syncHeader() {
+    const bool on = headerRow();
+    horizontalHeader()->setVisible(on);
+    if (rowCount() >= 1) setRowHidden(0, on);
+    if (!on) return;
+    for (int c = 0; c < columnCount(); ++c) {
+        const QTableWidgetItem* it = item(0, c);
+        auto* label = new QTableWidgetItem(it ? it->text() : QString());
+        label->setTextAlignment(Qt::AlignCenter);
+        setHorizontalHeaderItem(c, label);
+    }
 }
 
 void FlexGrid::setRows(int rows) {
@@ -77,7 +95,13 @@ QString FlexGrid::textMatrix(int row, int col) const {
     return it ? it->text() : QString();
 }
 
-void FlexGrid::setTextMatrix(int row, int col, const QString& text) { cell(row, col)->setText(text); }
+void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
+    cell(row, col)->setText(text);
+    if (row == 0 && headerRow()) {
+        if (QTableWidgetItem* label = horizontalHeaderItem(col)) label->setText(text);
+        else syncHeader();
+    }
+}
 
 void FlexGrid::setRow(int row) {
     const int c = currentColumn() >= 0 ? currentColumn() : std::min(fixedCols_, columnCount() - 1);
@@ -103,7 +127,9 @@ int FlexGrid::colWidthTwips(int col) const {
 
 void FlexGrid::setRowHeightTwips(int row, int twips) {
     check(row, 0);
-    setRowHeight(row, std::max(twips, 0) / TwipsPerPixel);
+    const int pixels = std::max(twips, 0) / TwipsPerPixel;
+    if (row == 0 && headerRow()) horizontalHeader()->setFixedHeight(pixels);
+    setRowHeight(row, pixels);
 }
 
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) {
@@ -114,6 +140,10 @@ void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) {
 
 QRect FlexGrid::cellRect(int row, int col) const {
     check(row, col);
+    if (row == 0 && headerRow()) {
+        const int h = horizontalHeader()->height();
+        return {columnViewportPosition(col), -h, columnWidth(col), h};
+    }
     return {columnViewportPosition(col), rowViewportPosition(row), columnWidth(col), rowHeight(row)};
 }
 

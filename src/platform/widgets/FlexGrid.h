@@ -2,6 +2,8 @@
 // the fixed header row and column, cells are addressed as a text matrix, there
 // is one current cell, widths are in twips (15 to a pixel), and the events are
 // entering a cell, a double click, Enter, any key and a right button press.
+// Row 0 of a grid with a fixed row is shown in a real column header, so it
+// stays in view while the data rows scroll; it is still row 0 of the matrix.
 // Out-of-range cell addresses throw std::out_of_range (editor handlers trap it).
 #pragma once
 
@@ -38,10 +40,12 @@ public:
 
     void setColWidthTwips(int col, int twips);
     int colWidthTwips(int col) const;
+    // Row 0's height is the header's height when row 0 is the header.
     void setRowHeightTwips(int row, int twips);
     void setColAlignment(int col, Qt::Alignment alignment);
 
-    // The cell's rectangle in viewport coordinates (where an in-place box goes).
+    // The cell's rectangle in viewport coordinates (where an in-place box goes);
+    // the header row lies just above the viewport.
     QRect cellRect(int row, int col) const;
 
 signals:
@@ -60,6 +64,9 @@ private:
     QTableWidgetItem* cell(int row, int col);
     void styleCell(int row, int col, QTableWidgetItem* item) const;
     void restyle();
+    bool headerRow() const { return fixedRows_ >= 1 && rowCount() >= 1; }
+    // Shows row 0 in the column header and hides it among the data rows.
+    void syncHeader();
 
     int fixedRows_ = 1;
     int fixedCols_ = 1;
