@@ -775,6 +775,10 @@ void frmMain::runListEdit(int which) {
     if (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus) ||
         qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus))
         return;
+    // Only while the channel editor is the window in front: Del or Ctrl+V typed
+    // in another editor's grid never changes a channel out of sight.
+    if (QMdiSubWindow* front = mdi_ ? mdi_->currentSubWindow() : nullptr)
+        if (front->widget() != FindChildForm(FormName::ChannelInfo)) return;
     int band = 0, group = 0, row = 0;
     if (!calls::ChannelEditorPosition(band, group, row)) return;
     // A grid without a current row, or no group shown, names no channel.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -583,6 +584,12 @@ TEST_F(MainWindowTest, TreeAndPaneButtonsDispatchByKey) {
     EXPECT_TRUE(w.findChild<QToolBar*>("tbToolBar")->isHidden());
 }
 
+static std::vector<int> Numbers16() {
+    std::vector<int> n;
+    for (int s = 1; s <= WorkDocument.ChannelCount(BandHF, 16); ++s) n.push_back(ChannelTable(BandHF, s, 16).ChNo);
+    return n;
+}
+
 TEST_F(MainWindowTest, ListEditCommandsActOnWhatTheChannelEditorShows) {
     frmMain& w = open(1);
     auto* editor = static_cast<StandInEditor*>(FindChildForm(FormName::ChannelInfo));
@@ -626,9 +633,24 @@ TEST_F(MainWindowTest, ListEditCommandsActOnWhatTheChannelEditorShows) {
     box.clearFocus();
     box.hide();
 
+    // Another editor in front: its keys never reach the channels behind it.
+    ShowChildForm(FormName::OptFeatures);
+    ASSERT_NE(w.mdiArea()->currentSubWindow()->widget(), editor);
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();  // say, its grid
+    w.MnuLEDelete_Click();
+    EXPECT_EQ(Numbers16(), (std::vector<int>{9, 7}));
+    editor->row = 3;
+    w.menuAction("MnuLEPaste")->trigger();
+    EXPECT_EQ(Numbers16(), (std::vector<int>{9, 7}));
+    editor->row = 7;
+    ShowChildForm(FormName::ChannelInfo);
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    w.MnuLEDelete_Click();
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 1);
+
     UnloadChildForms();
     w.MnuLEDelete_Click();
-    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 2);
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 1);
 }
 
 TEST_F(MainWindowTest, AboutBoxFollowsTheLanguage) {
