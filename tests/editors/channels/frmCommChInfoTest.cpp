@@ -242,6 +242,27 @@ TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     EXPECT_EQ(band->count(), 2);
 }
 
+// Stepping onto a CB memory row shows two more lists in the panel; the
+// panel keeps its width, so the band list beside it is not cut.
+TEST_F(ChannelEditor, MemoryRowsLeaveTheBandListWhole) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 1;
+    Fill(BandCB, 1, {1, 2});
+    frmCommChInfo& w = open();
+    QWidget* frame = w.parentWidget();
+    ASSERT_NE(frame, nullptr);
+    frame->adjustSize();
+    QApplication::processEvents();
+    auto* band = w.findChild<QComboBox*>("Combo2");
+    auto* panel = w.findChild<QGroupBox*>("Frame2");
+    const int panelWidth = panel->width();
+    w.grid()->setRow(41);
+    ASSERT_FALSE(w.combo8(22)->isHidden());
+    QApplication::processEvents();
+    EXPECT_EQ(panel->width(), panelWidth);
+    EXPECT_GE(band->width(), band->sizeHint().width());
+}
+
 TEST_F(ChannelEditor, CorruptFrequenciesShowEmptyWithOneMessage) {
     Fill(BandHF, 2, {1, 2, 3});
     ChannelTable(BandHF, 2, 2).RxFreq = "28x00000";
