@@ -1,6 +1,7 @@
 #include "editors/channels/ChannelGridModel.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/GlobalState.h"
 #include "editors/channels/ChannelReferences.h"
@@ -70,10 +71,14 @@ int MemRefPlan(int group, const ChannelRecord& entry) {
 
 QString MemRowFrequency(int band, int group, const ChannelRecord& entry, bool* corrupt) {
     if (entry.InUse != 1 || entry.MemRefCh >= 255) return {};
+    // The reference is the plan's channel number (the radio's position of the
+    // channel), not a table slot: after a delete the two differ.
     const int plan = MemRefPlan(group, entry);
-    const int slot = entry.MemRefCh;
-    if (slot < 1 || slot > UsedSlots(band, plan)) return {};
-    return DigitsToFrequencyText(ChannelTable(band, slot, plan).RxFreq, corrupt);
+    for (int s = 1; s <= UsedSlots(band, plan); ++s) {
+        const ChannelRecord& r = ChannelTable(band, s, plan);
+        if (r.ChNo == entry.MemRefCh) return DigitsToFrequencyText(r.RxFreq, corrupt);
+    }
+    return {};
 }
 
 GridContents GridContentsOf(int band, int group) {
@@ -116,9 +121,15 @@ int InitialGridRow(int band, int group) {
 }
 
 QStringList MemRefItems(int band, int group) {
+    std::vector<int> numbers;
+    for (int s = 1; s <= UsedSlots(band, group); ++s) {
+        const ChannelRecord& r = ChannelTable(band, s, group);
+        if (r.InUse == 1 && r.ChNo >= 1 && r.ChNo <= ChannelRowsOf(band, group)) numbers.push_back(r.ChNo);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     QStringList items{QStringLiteral("Off")};
-    for (int s = 1; s <= UsedSlots(band, group); ++s)
-        if (ChannelTable(band, s, group).InUse == 1) items << QString::number(s);
+    for (int n : numbers) items << QString::number(n);
     return items;
 }
 

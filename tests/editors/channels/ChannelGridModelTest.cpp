@@ -57,6 +57,19 @@ TEST_F(GridModel, MemoryRowsShowTheReferredChannel) {
     e.MemRefCh = 9;  // a slot the plan does not hold
     EXPECT_EQ(RowFrequencyText(BandCB, 5, 41), "");
     EXPECT_EQ(MemRefItems(BandCB, 5), (QStringList{"Off", "1", "2"}));
+
+    // A plan missing channel 2: the reference and the list name channel
+    // numbers, whichever slot the channel sits in.
+    Fill(BandCB, 1, {1, 3, 4});
+    ChannelTable(BandCB, 2, 1).RxFreq = "2698500 ";
+    ChannelRecord& m = MemChannelList(1);
+    m = ChannelRecord{};
+    m.InUse = 1;
+    m.MemRefCh = 3;
+    EXPECT_EQ(RowFrequencyText(BandCB, 1, 41), "26.98500");
+    m.MemRefCh = 2;
+    EXPECT_EQ(RowFrequencyText(BandCB, 1, 41), "");
+    EXPECT_EQ(MemRefItems(BandCB, 1), (QStringList{"Off", "1", "3", "4"}));
 }
 
 TEST_F(GridModel, TheFillScansOnlyTheCountAndSkipsStrangeNumbers) {
