@@ -43,6 +43,9 @@ namespace {
 
 const QString DetailCaption = QStringLiteral("More Information -- CH ");
 
+// The editor whose redraw hook is installed.
+const frmCommChInfo* LoadedEditor = nullptr;
+
 // Band list texts; the hidden list's index is the band number.
 const QStringList BandItems = {QStringLiteral("CB -- 26.96500 - 27.86125 MHz"),
                                QStringLiteral("HF -- 24.7150 - 30.1050 MHz"),
@@ -148,16 +151,19 @@ frmCommChInfo::frmCommChInfo(QWidget* parent) : EditorBase(parent) {
         applyBand(band, false);
         ChInfoLoaded = true;
         ReShowGridHook = [this](int row) { reShowGrid(row); };
+        LoadedEditor = this;
     });
 }
 
-frmCommChInfo::~frmCommChInfo() {
-    if (ChInfoLoaded && ReShowGridHook) formUnload();
-}
+frmCommChInfo::~frmCommChInfo() { formUnload(); }
 
 QString frmCommChInfo::handlerErrorText() const { return QStringLiteral("frmCommChInfo"); }
 
 void frmCommChInfo::formUnload() {
+    // A file command opens the next editor before this one is deleted: only
+    // the loaded one clears the loaded state and the redraw hook.
+    if (LoadedEditor != this) return;
+    LoadedEditor = nullptr;
     ChInfoLoaded = false;
     ReShowGridHook = nullptr;
 }

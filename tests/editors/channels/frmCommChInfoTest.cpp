@@ -375,3 +375,26 @@ TEST_F(ChannelLogicTest, TheGridMenuAndTheToolsKeysInTheMainWindow) {
 }
 
 }  // namespace channeltest
+
+namespace channeltest {
+
+// A file command closes the editor and opens a new one at once; the old one
+// goes later and must not take the new one's redraw and loaded state with it.
+TEST_F(ChannelEditor, AReopenedEditorKeepsShowingWhatIsTyped) {
+    open();
+    UnloadChildForms();  // the old window is deleted later
+    frmCommChInfo& w = open();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ChInfoLoaded);
+    doubleClick(w, 7);
+    QTest::keyClicks(w.editBox(), "28.3");
+    QTest::keyClick(w.editBox(), Qt::Key_Return);
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, 7}));
+    EXPECT_EQ(w.grid()->textMatrix(7, 1), "28.30000");
+    UnloadChildForms();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(ChInfoLoaded);
+}
+
+}  // namespace channeltest
