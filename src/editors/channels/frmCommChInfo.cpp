@@ -244,13 +244,6 @@ void frmCommChInfo::buildControls() {
         const int index = p.combo;
         onPick(box, [this, index](int) { Combo8_Click(index); });
     }
-    // The memory rows' two lists keep their room while hidden: the panel does
-    // not widen onto the band and group lists when a memory row is shown.
-    for (QWidget* w : std::initializer_list<QWidget*>{combo8(22), combo8(23), label5(20), label5(21)}) {
-        QSizePolicy keep = w->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(keep);
-    }
     panel->setRowStretch(11, 1);
     body->addWidget(frame2_, 0, Qt::AlignTop);
     // The panel's place stays when it hides, so the grid does not jump.
@@ -374,6 +367,13 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
     for (int i : {5, 7}) {
         combo8(i)->setVisible(hfHam);
         label5(i)->setVisible(hfHam);
+    }
+    // In CB the memory rows' two lists keep their room while hidden: the panel
+    // does not widen onto the band and group lists when a memory row is shown.
+    for (QWidget* w : std::initializer_list<QWidget*>{combo8(22), combo8(23), label5(20), label5(21)}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(!hfHam);
+        w->setSizePolicy(keep);
     }
     if (fMainForm) fMainForm->setWindowTitle(MainCaptionText());
     BandView = band;
