@@ -1,12 +1,12 @@
-#include <QApplication>
 #include <clocale>
 
 #include "core/ModMain.h"
 #include "mainwindow/frmMain.h"
+#include "platform/widgets/GuardedApplication.h"
 #include "platform/widgets/MsgBoxDialog.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    platform::GuardedApplication app(argc, argv);
     // Numbers are parsed and written with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Ulbrix"));

@@ -28,6 +28,7 @@ protected:
 struct Registry {
     QPointer<QMdiArea> host;
     std::map<QString, ChildFormFactory> factories;
+    std::map<QString, const QMetaObject*> classes;
     // Open windows by name, in opening order. The pointers clear themselves
     // when a window is closed by its own close box.
     std::vector<std::pair<QString, QPointer<QWidget>>> open;
@@ -62,11 +63,26 @@ std::vector<QPointer<QWidget>> openWindows() {
 void SetChildFormHost(QMdiArea* area) { reg().host = area; }
 QMdiArea* ChildFormHost() { return reg().host; }
 
-void RegisterChildForm(const QString& name, ChildFormFactory factory) {
+void RegisterChildForm(const QString& name, ChildFormFactory factory, const QMetaObject* meta) {
     reg().factories[name] = std::move(factory);
+    reg().classes[name] = meta;
 }
 
-void UnregisterChildForm(const QString& name) { reg().factories.erase(name); }
+void UnregisterChildForm(const QString& name) {
+    reg().factories.erase(name);
+    reg().classes.erase(name);
+}
+
+QStringList RegisteredChildForms() {
+    QStringList names;
+    for (const auto& f : reg().factories) names << f.first;
+    return names;
+}
+
+const QMetaObject* RegisteredChildFormClass(const QString& name) {
+    auto it = reg().classes.find(name);
+    return it == reg().classes.end() ? nullptr : it->second;
+}
 
 QWidget* FindChildForm(const QString& name) {
     reg().prune();

@@ -31,10 +31,16 @@ using ChildFormFactory = std::function<QWidget*(QWidget* parent)>;
 void SetChildFormHost(QMdiArea* area);
 QMdiArea* ChildFormHost();
 
-// Makes a window openable by name. Editors in the table of known windows
-// register themselves as their headers appear; tests register stand-ins.
-void RegisterChildForm(const QString& name, ChildFormFactory factory);
+// Makes a window openable by name. The editors are registered, one line
+// each, in EditorTable.cpp (RegisterEditor); tests register stand-ins. `meta`
+// describes the window's class, so its callable operations can be checked
+// without opening it.
+void RegisterChildForm(const QString& name, ChildFormFactory factory, const QMetaObject* meta = nullptr);
 void UnregisterChildForm(const QString& name);
+// The registered window names, sorted, and the class of one (nullptr when
+// unknown).
+QStringList RegisteredChildForms();
+const QMetaObject* RegisteredChildFormClass(const QString& name);
 
 // Opens the window of that name, or gives it the focus when it is open; then
 // the child windows are cascaded. Returns the window, nullptr when no window

@@ -148,6 +148,7 @@ void TransferCommands::TimerWrite_Timer() {
 
 void TransferCommands::mnuMWriteToRadio_Click() {
     if (TransferUnderWay()) return;
+    if (commitEditors) commitEditors();
     if (!prepareWrite()) return;
     App.BatchWrite = true;
     runBatchProgress();

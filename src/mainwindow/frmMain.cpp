@@ -480,6 +480,7 @@ void frmMain::MDIForm_Load() {
 void frmMain::MDIForm_Activate() {
     if (App.CurrentLanguage == App.ShownLanguage) return;
     App.ShownLanguage = App.CurrentLanguage;
+    CommitPendingEdits();
     Change_Language();
     UnloadChildForms();
     showChannelEditor();

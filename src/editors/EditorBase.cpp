@@ -1,0 +1,101 @@
+#include "editors/EditorBase.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+
+#include "core/GlobalState.h"
+#include "platform/MsgBox.h"
+
+namespace ulbrix {
+
+namespace {
+
+class WheelGate : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w && !w->hasFocus()) {
+                event->ignore();  // the scroll area behind it scrolls instead
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+EditorBase::EditorBase(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+void EditorBase::onPick(QComboBox* box, std::function<void(int)> handler) {
+    IgnoreWheelUnlessFocused(box);
+    connect(box, &QComboBox::activated, this, [this, handler = std::move(handler)](int index) {
+        if (!EventsEnabled()) return;
+        Trap(handlerErrorText(), [&] { handler(index); });
+    });
+}
+
+void EditorBase::onClick(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+        if (!EventsEnabled()) return;
+        Trap(handlerErrorText(), [&] { handler(); });
+    });
+}
+
+QString EditorBase::handlerErrorText() const {
+    return objectName().isEmpty() ? QStringLiteral("Internal fault") : objectName();
+}
+
+void EditorBase::reportFault(const QString& message, const char* what) noexcept {
+    if (message.isEmpty()) return;
+    try {
+        qWarning("%s: %s", qPrintable(objectName()), what);
+        platform::MsgBox(message, platform::MsgButtons::Ok);
+    } catch (...) {
+    }
+}
+
+void EditorBase::applyCaptions(std::span<const CaptionRow> rows) {
+    for (const CaptionRow& row : rows) {
+        if (!row.text) continue;
+        const QString text = (*row.text)(CurrentLanguage);
+        const QString name = QString::fromLatin1(row.objectName);
+        if (name.isEmpty()) {
+            setWindowTitle(text);
+            continue;
+        }
+        QObject* o = findChild<QObject*>(name);
+        if (auto* label = qobject_cast<QLabel*>(o)) label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(o)) button->setText(text);
+        else if (auto* group = qobject_cast<QGroupBox*>(o)) group->setTitle(text);
+        else if (auto* w = qobject_cast<QWidget*>(o)) w->setWindowTitle(text);
+    }
+}
+
+void EditorBase::closeEvent(QCloseEvent* event) {
+    Trap(handlerErrorText(), [this] { commitPendingEdit(); });
+    Trap(QString(), [this] { formUnload(); });
+    event->accept();
+}
+
+void IgnoreWheelUnlessFocused(QComboBox* box) {
+    if (!box || box->property("ulbrixWheelGate").toBool()) return;
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(new WheelGate(box));
+    box->setProperty("ulbrixWheelGate", true);
+}
+
+void SetCaptionBuddy(QWidget* label, QWidget* control) {
+    if (auto* l = qobject_cast<QLabel*>(label)) l->setBuddy(control);
+}
+
+}  // namespace ulbrix

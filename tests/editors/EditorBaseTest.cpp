@@ -1,0 +1,228 @@
+// The editor base: picks store, showing does not, faults stay inside their
+// handler, a close commits; the control rows; the typed calls between
+// windows; and every registered editor opened and closed untouched.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMetaMethod>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+#include <stdexcept>
+
+#include "core/ModFreFile.h"
+#include "core/ModMain.h"
+#include "editors/ControlRows.h"
+#include "editors/EditorBase.h"
+#include "editors/WindowCalls.h"
+#include "mainwindow/ChildForms.h"
+#include "mainwindow/frmMain.h"
+#include "platform/widgets/GuardedApplication.h"
+#include "support/Support.h"
+
+using namespace ulbrix;
+
+namespace {
+
+int storedList = 0;
+int storedCheck = 0;
+const TextTable kCaption = TextTable::Caption("Beep", "提示音");
+
+const ControlRow kRows[] = {
+    {"cboBeep", "lblBeep", &kCaption, [] { return QStringList{"Off", "Low", "High"}; }, [] { return storedList; },
+     [](int v) { storedList = v; }},
+    {"chkLock", nullptr, &kCaption, nullptr, [] { return storedCheck; }, [](int v) { storedCheck = v; }},
+};
+
+class TestEditor : public EditorBase {
+    Q_OBJECT
+public:
+    explicit TestEditor(QWidget* parent = nullptr) : EditorBase(parent), rows(*this, kRows) {
+        auto* label = new QLabel(this);
+        label->setObjectName("lblBeep");
+        auto* box = new QComboBox(this);
+        box->setObjectName("cboBeep");
+        auto* check = new QCheckBox(this);
+        check->setObjectName("chkLock");
+        faulty = new QComboBox(this);
+        faulty->addItems({"a", "b"});
+        onPick(faulty, [](int) { (void)ChannelTable(0, 100, 1); });
+        rows.applyCaptions();
+        rows.fill();
+        rows.show();
+        rows.connectPicks();
+    }
+    void commitPendingEdit() override { ++commits; }
+    void formUnload() override { ++unloads; }
+    ControlRows rows;
+    QComboBox* faulty;
+    int commits = 0;
+    int unloads = 0;
+};
+
+class EditorBaseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProcessState();
+        storedList = 2;
+        storedCheck = 0;
+    }
+    void TearDown() override { ResetProcessState(); }
+    testsupport::MsgRecorder rec;
+};
+
+TEST_F(EditorBaseTest, ShowingStoresNothingAndOnlyPicksStore) {
+    TestEditor w;
+    auto* box = w.findChild<QComboBox*>("cboBeep");
+    auto* check = w.findChild<QCheckBox*>("chkLock");
+    EXPECT_EQ(box->currentIndex(), 2);
+    EXPECT_EQ(w.findChild<QLabel*>("lblBeep")->buddy(), box);
+
+    // A selection made by code is display only.
+    box->setCurrentIndex(0);
+    check->setChecked(true);
+    EXPECT_EQ(storedList, 2);
+    EXPECT_EQ(storedCheck, 0);
+
+    // A stored value outside the list shows item 0 and stays stored.
+    storedList = 9;
+    w.rows.show();
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(storedList, 9);
+
+    // The user's picks store.
+    emit box->activated(1);
+    EXPECT_EQ(storedList, 1);
+    check->setChecked(false);
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_EQ(storedCheck, 1);
+
+    // While values are shown, even a pick stores nothing.
+    {
+        EditorBase::FillGuard guard(w);
+        EditorBase::FillGuard nested(w);
+        emit box->activated(2);
+    }
+    EXPECT_EQ(storedList, 1);
+    EXPECT_TRUE(w.EventsEnabled());
+}
+
+TEST_F(EditorBaseTest, AFaultEndsItsHandlerWithAMessageAndNothingElse) {
+    TestEditor w;
+    w.setObjectName("frmTest");
+    emit w.faulty->activated(1);
+    ASSERT_EQ(rec.shown().size(), 1u);
+    EXPECT_EQ(rec.shown()[0].text, "frmTest");
+    EXPECT_TRUE(w.EventsEnabled());
+
+    EXPECT_FALSE(w.Trap(QString(), [] { throw std::runtime_error("record too short"); }));
+    EXPECT_EQ(rec.shown().size(), 1u);  // an empty message shows nothing
+    EXPECT_TRUE(w.Trap("x", [] {}));
+}
+
+TEST_F(EditorBaseTest, ClosingCommitsThenUnloads) {
+    TestEditor w;
+    w.show();
+    w.close();
+    EXPECT_EQ(w.commits, 1);
+    EXPECT_EQ(w.unloads, 1);
+}
+
+TEST_F(EditorBaseTest, ClosedListsIgnoreTheWheelUnlessFocused) {
+    TestEditor w;
+    auto* box = w.findChild<QComboBox*>("cboBeep");
+    w.show();
+    box->setCurrentIndex(1);
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    EXPECT_EQ(box->currentIndex(), 1);
+    EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST(GuardedApplication, AFaultThatEscapesAHandlerIsReportedAndTheProgramGoesOn) {
+    testsupport::MsgRecorder rec;
+    struct Thrower : QObject {
+        bool event(QEvent*) override { throw std::out_of_range("grid cell index"); }
+    } thrower;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QApplication::sendEvent(&thrower, &event));
+    ASSERT_EQ(rec.shown().size(), 1u);
+    EXPECT_EQ(rec.shown()[0].text, "Internal fault: grid cell index");
+}
+
+// Every registered editor, opened on a fresh document and closed untouched,
+// leaves the document unmodified; and every typed call names an operation
+// the window registered under that name really has.
+class RegisteredEditorsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProcessState();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(store.path());
+        Main();
+        window = std::make_unique<frmMain>();
+        window->MDIForm_Load();
+        window->show();
+        QApplication::processEvents();
+        rec.clear();
+    }
+    void TearDown() override {
+        window.reset();
+        ResetProcessState();
+        QDir::setCurrent(previousDir);
+    }
+    testsupport::RuntimeDir runtime;
+    testsupport::MsgRecorder rec;
+    QTemporaryDir store;
+    QString previousDir;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_F(RegisteredEditorsTest, OpeningAndClosingAnEditorChangesNothing) {
+    for (int language : {1, 2}) {
+        App.CurrentLanguage = language;
+        for (const QString& name : RegisteredChildForms()) {
+            UnloadChildForms();
+            PrepareSaveImage();
+            ASSERT_TRUE(IsDataUnchanged());
+            QWidget* w = ShowChildForm(name);
+            ASSERT_NE(w, nullptr) << name.toStdString();
+            QApplication::processEvents();
+            UnloadChildForms();
+            QApplication::processEvents();
+            EXPECT_TRUE(IsDataUnchanged()) << name.toStdString() << " language " << language;
+        }
+    }
+    EXPECT_TRUE(rec.shown().empty()) << rec.texts().join("|").toStdString();
+}
+
+TEST_F(RegisteredEditorsTest, TypedCallsNameRealOperations) {
+    for (const auto& call : calls::WindowCallTable()) {
+        const QMetaObject* meta = RegisteredChildFormClass(call.formName);
+        if (!meta) continue;  // that window is not in this build
+        EXPECT_GE(meta->indexOfMethod(call.signature), 0)
+            << call.formName.toStdString() << "::" << call.signature;
+    }
+    // With no window open, no call reaches anything and none opens a window.
+    UnloadChildForms();
+    int band = -1, group = -1, row = -1;
+    EXPECT_FALSE(calls::ChannelEditorPosition(band, group, row));
+    EXPECT_FALSE(calls::ShowRB());
+    EXPECT_TRUE(OpenChildFormNames().isEmpty());
+}
+
+}  // namespace
+
+#include "EditorBaseTest.moc"
