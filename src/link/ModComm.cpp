@@ -694,11 +694,6 @@ void CommEngine::CommStep() {
     }
 }
 
-bool CommEngine::endingAfterFailedCheck() const {
-    const int step = Comm.CommMode == CommModeWrite ? Comm.WriteStep : Comm.ReadStep;
-    return step == StepEndAfterFailedCheck;
-}
-
 bool CommEngine::endOutstanding() const {
     if (!outstanding_ || (Comm.CommMode != CommModeRead && Comm.CommMode != CommModeWrite)) return false;
     const int step = Comm.CommMode == CommModeWrite ? Comm.WriteStep : Comm.ReadStep;

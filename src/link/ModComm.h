@@ -6,9 +6,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -156,8 +156,6 @@ public:
     bool TransferUnderWay() const;
     // True while a frame waits for its reply (input is taken only then).
     bool FrameOutstanding() const { return outstanding_; }
-    // Something went wrong on the line during this transfer.
-    bool LineFaultSeen() const { return lineFault_; }
 
     // ---- the transfer ----
     bool OpenCommPort();
@@ -202,7 +200,6 @@ private:
     bool accepts(ReplyKind kind, const QByteArray& reply) const;
     void transmit();
     void failPort();
-    bool endingAfterFailedCheck() const;
     bool endOutstanding() const;
     void resetRun();
     int& step();
