@@ -246,26 +246,6 @@ TEST_F(Verify, TheReplyTimeOutIsPrecise) {
     }
 }
 
-TEST_F(Verify, CancelAtTheConnectionQuestionSendsEndOnce) {
-    for (int mode : {CommModeWrite, CommModeRead}) {
-        SCOPED_TRACE(mode);
-        NextCase();
-        const Kind k = mode == CommModeWrite ? Kind::Write : Kind::Read;
-        radio.setBehaviour([k](const FakeRadio::Frame& f, FakeRadio::Action& a) {
-            if (f.kind == k && f.sameKind >= 200) a.reply.clear();  // busy, but still listening
-        });
-        msgs.answer(platform::MsgResult::Cancel);
-        ASSERT_TRUE(Run(mode));
-        EXPECT_FALSE(result);
-        EXPECT_EQ(radio.frameCount(Kind::End), 1);
-        EXPECT_FALSE(radio.inProgramMode());
-        QStringList want{"Check Connection. Retry or Cancel?"};
-        if (mode == CommModeWrite) want << WriteIncompleteText(1);
-        EXPECT_EQ(msgs.texts(), want);
-        EXPECT_FALSE(link.isOpen());
-    }
-}
-
 // "END" that is never answered: the radio may still be in programming mode,
 // and the user is told so instead of "Completed". A write whose blocks all
 // went through does not claim the memory is incomplete.
