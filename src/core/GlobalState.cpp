@@ -35,7 +35,6 @@ void ResetProcessState() {
     MsgQueueCount = 0;
     ChInfoLoaded = false;
     ReShowGridHook = nullptr;
-    PreviousDataFilePath.clear();
     WindowHooks = DocumentWindowHooks{};
     testhooks::SaveFault = nullptr;
     for (const auto& r : resets())

@@ -96,6 +96,9 @@ bool ReadChannelFile(const QString& dataPath, LoadedPair& pair) {
     if (!f.open(QIODevice::ReadOnly)) return false;
     const std::size_t records = WalkedTotal(pair.doc) + MemListSize;
     const qint64 need = static_cast<qint64>(records * ChannelRecordDiskSize);
+    // The file has no counts of its own: one record more or less than the
+    // data file's counts shifts every later group, so such a pair is refused.
+    if (f.size() != need) return false;
     const QByteArray data = f.read(need);
     if (data.size() != need) return false;
     const auto* p = reinterpret_cast<const std::uint8_t*>(data.constData());
@@ -246,8 +249,7 @@ void ApplyLoadedImage() {
     for (int n = 1; n <= MemListSize; ++n) MemChannelList(n) = SavedMemChannelList(n);
 }
 
-bool OpenDataFile() {
-    const QString path = Doc.DataFilePath;
+bool OpenDataFile(const QString& path) {
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) {
         ShowFileError();
@@ -281,6 +283,7 @@ bool OpenDataFile() {
         return false;
     }
     pair->doc.Version = std::string("V100");
+    Doc.DataFilePath = path;
     ApplyPair(*pair);
     if (WindowHooks.showOpened) WindowHooks.showOpened();
     SetCaption();
@@ -288,15 +291,19 @@ bool OpenDataFile() {
     return true;
 }
 
+QString DataFileNameToWrite(const QString& path) {
+    // The channel file name is made from the last three characters; without
+    // ".dat" it could name the data file itself.
+    if (FileNameFromPath(path).isEmpty() || path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) return path;
+    return path + QStringLiteral(".dat");
+}
+
 bool SaveDataFile() {
-    QString path = Doc.DataFilePath;
+    const QString path = DataFileNameToWrite(Doc.DataFilePath);
     if (FileNameFromPath(path).isEmpty()) {
         ShowFileError();
         return false;
     }
-    // The channel file name is made from the last three characters; without
-    // ".dat" it could name the data file itself.
-    if (!path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) path += QStringLiteral(".dat");
 
     ClampWalkedCounts(WorkDocument);
     DocumentImage doc = WorkDocument;

@@ -10,9 +10,6 @@
 
 namespace ulbrix {
 
-// Path before the last Open command or new document (the main window sets it).
-inline QString PreviousDataFilePath;
-
 // The window side of the document commands. The core does not draw: the main
 // window fills these while it is loaded and clears them when it goes.
 struct DocumentWindowHooks {
@@ -24,15 +21,20 @@ inline DocumentWindowHooks WindowHooks;
 // "Ulbrix[<band range>][File Name:<file name of DataFilePath>]" in the current language.
 QString MainCaptionText();
 
-// Opens DataFilePath as the document. Checks version text, compatibility,
-// length and the channel file before anything changes; on any refusal the
-// document (working and saved copies) is left untouched and a message says why.
-// Returns true when the file was loaded.
-bool OpenDataFile();
+// Opens the data file at `path` as the document. Checks version text,
+// compatibility, length and the channel file (exactly the records the counts
+// need) before anything changes; on any refusal the document (working and
+// saved copies) and DataFilePath are left untouched and a message says why.
+// Returns true when the file was loaded and DataFilePath is `path`.
+bool OpenDataFile(const QString& path);
 
-// Saves the working document to DataFilePath (".dat" appended when the name
-// does not end in it) and its channel file, each written whole through a
-// temporary file. Only when both are written does the saved copy follow, is
+// The name SaveDataFile writes for `path`: ".dat" appended when the name does
+// not end in it (any case). A path without a file name is returned as it is.
+QString DataFileNameToWrite(const QString& path);
+
+// Saves the working document to DataFileNameToWrite(DataFilePath) and its
+// channel file, each written whole through a temporary file. Only when both
+// are written does DataFilePath take that name, the saved copy follow, is
 // Untitled cleared and the caption set. Returns false after "file error.".
 bool SaveDataFile();
 

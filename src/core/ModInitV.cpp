@@ -142,7 +142,6 @@ bool LoadInitFile() { return LoadDataFileQuiet(InitFilePath(QStringLiteral("RI66
 void NewDocument() {
     Doc.Untitled = true;
     Doc.DataFilePath = QStringLiteral("new.dat");
-    PreviousDataFilePath = Doc.DataFilePath;
     ResetTransferToIdle();
     ChInfoLoaded = false;
     LoadInitFileNew();

@@ -123,9 +123,18 @@ void PackMemoryChannel(const ChannelRecord& record, int i) {
 
 void PackImage() {
     ForEachWalkedGroup([](int band, int g) {
-        for (int slot = 1; slot <= GroupCountToPack(band, g); ++slot) {
+        const int count = GroupCountToPack(band, g);
+        for (int slot = 1; slot <= count; ++slot) {
             const ChannelRecord& r = ChannelTable(band, slot, g);
             PackChannel(r, r.ChNo, g, band);
+        }
+        // A read takes the VFO slot as present whatever its bits say, so a
+        // VFO without a channel must go out as "no frequency", not as 0 MHz.
+        if (count == 0 && g == VfoGroupOf(band)) {
+            if (const auto s = ChannelSlotAddress(band, g, 1)) {
+                SetNoFrequency(*s);
+                MarkBlocksChanged(*s, 4);
+            }
         }
     });
     for (int i = 1; i <= MemListSize; ++i) PackMemoryChannel(MemChannelList(i), i);

@@ -13,6 +13,8 @@ namespace ulbrix {
 
 // Fills RadioImage from the working document (ChannelTable, MemChannelList,
 // WorkDocument). The image must have been cleared first: bits are only set.
+// A VFO group without a channel sends its slot's frequency as FF FF FF FF,
+// which a read takes as no channel.
 // Call ValidateDocumentForWrite (link/ImageValidation.h) first and refuse the
 // write when it finds anything; packing itself never throws on bad values but
 // cannot make them meaningful.

@@ -254,8 +254,8 @@ private:
                           e == WeatherVfoEntry ? QStringLiteral("Weather VFO") : QStringLiteral("Weather channel %1").arg(e + 1),
                           e == WeatherVfoEntry ? QStringLiteral("气象 VFO") : QStringLiteral("气象信道 %1").arg(e + 1)};
             flag(p, QStringLiteral("InUse"), w.InUse);
+            flag(p, QStringLiteral("ScanAdd"), w.ScanAdd);  // sent whether in use or not
             if (w.InUse == 0) continue;
-            flag(p, QStringLiteral("ScanAdd"), w.ScanAdd);
             byte(p, QStringLiteral("Wide"), w.Wide);
             std::string digits;
             if (!WeatherFrequencyDigits(w.FreqMHz, digits))

@@ -105,10 +105,16 @@ void PackWxChannels() {
     PackWords(WeatherSettingsLayout, s.Weather.w);
     for (int e = 0; e <= WeatherVfoEntry; ++e) {
         const WeatherChannelRecord& w = s.WeatherChannel[static_cast<std::size_t>(e)];
-        if (w.InUse == 0) continue;  // its bytes and bits stay 0
-        SetImageBit(WeatherInUseBitmap, e);
+        // The scan bit is read for an entry not in use too, so it is kept.
         if (w.ScanAdd != 0) SetImageBit(WeatherScanBitmap, e);
         const std::uint32_t a = WeatherEntryAddress(e);
+        if (w.InUse == 0) {
+            // A read takes the VFO entry as in use unless its frequency is
+            // erased; the other entries' bytes stay 0.
+            if (e == WeatherVfoEntry) SetNoFrequency(a);
+            continue;
+        }
+        SetImageBit(WeatherInUseBitmap, e);
         std::string digits;
         const auto bcd = WeatherFrequencyDigits(w.FreqMHz, digits) ? DigitsToBcd(digits) : std::nullopt;
         if (bcd) {

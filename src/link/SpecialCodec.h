@@ -88,7 +88,8 @@ std::uint32_t RogerBeepAddress(int n);
 
 // Weather: settings words 0..3 at 0x22060, words 4..6 at 0x22074; in-use and
 // scan bitmaps; entries 0..39 of 8 bytes from 0x1C000, the VFO entry (40) at
-// 0x1C180: four BCD bytes in 10 Hz, then the width byte.
+// 0x1C180: four BCD bytes in 10 Hz, then the width byte. Every entry's scan
+// bit is sent, in use or not; a VFO entry not in use is sent as FF FF FF FF.
 inline constexpr std::array<WordRun, 2> WeatherSettingsLayout{{
     {0x22060, 1, 0, 4, WordRule::Byte},
     {0x22074, 1, 4, 3, WordRule::Byte},

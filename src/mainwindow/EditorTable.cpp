@@ -3,10 +3,23 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "editors/channels/FrmTVCH.h"
+#include "editors/channels/Frm_GroupName.h"
+#include "editors/channels/frm_MEM.h"
+#include "editors/channels/frm_dw.h"
+#include "editors/channels/frm_emg.h"
+#include "editors/settings/FrmOptFeatures.h"
 #include "mainwindow/ChildForms.h"
 
 namespace ulbrix {
 
-void RegisterKnownEditors() {}
+void RegisterKnownEditors() {
+    RegisterEditor<frm_emg>(FormName::Emergency);
+    RegisterEditor<frm_dw>(FormName::DualWatch);
+    RegisterEditor<frm_MEM>(FormName::MemChannel);
+    RegisterEditor<FrmTVCH>(FormName::Weather);
+    RegisterEditor<Frm_GroupName>(FormName::GroupName);
+    RegisterEditor<FrmOptFeatures>(FormName::OptFeatures);
+}
 
 }  // namespace ulbrix

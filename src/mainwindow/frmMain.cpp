@@ -36,6 +36,7 @@
 #include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/Records.h"
+#include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
@@ -50,14 +51,6 @@ static void InitMainWindowResources() { Q_INIT_RESOURCE(mainwindow); }
 namespace ulbrix {
 
 namespace {
-
-// The two roger-beep texts the main window shows: 10221 for the menu item,
-// 12014 for the tree node.
-QString RogerBeepText(int number) {
-    const bool chinese = CurrentLanguage == 2;
-    if (number == 10221) return chinese ? QStringLiteral("RB音(&R)") : QStringLiteral("&Roger Beep");
-    return chinese ? QStringLiteral("RB音") : QStringLiteral("Roger Beep");
-}
 
 // ---- the menu bar, as data ----
 
@@ -223,7 +216,7 @@ const QString kRootText = QStringLiteral("Ulbrix");  // the design caption of La
 constexpr int kSplitterPx = 5;
 
 QString menuCaption(const QString& name) {
-    if (name == QLatin1String("mnuToneTips")) return RogerBeepText(10221);
+    if (name == QLatin1String("mnuToneTips")) return GetRBText(10221);
     for (const MenuCaption& m : MainMenuCaptions())
         if (name == QLatin1String(m.control)) return Tr(*m.caption);
     return {};
@@ -523,7 +516,7 @@ void frmMain::BuildTreeNodes() {
     for (const NodeDef& n : kNodes) {
         QString text;
         if (n.captionMenu) text = menuCaption(QString::fromLatin1(n.captionMenu));
-        else if (n.rogerBeepText) text = RogerBeepText(n.rogerBeepText);
+        else if (n.rogerBeepText) text = GetRBText(n.rogerBeepText);
         else text = QString::fromLatin1(n.fixedText);
         auto* item = new QTreeWidgetItem(root, QStringList(text));
         item->setData(0, Qt::UserRole, QString::fromLatin1(n.key));
@@ -675,14 +668,10 @@ bool frmMain::DoFileOpen() {
     const QString startDir = current.isAbsolute() ? current.absolutePath() : QDir::homePath();
     const QString path = openFileDialog ? openFileDialog(fileFilter_, startDir) : QString();
     if (path.isEmpty()) return false;
-    PreviousDataFilePath = Doc.DataFilePath;
-    Doc.DataFilePath = path;
     UnloadChildForms();
-    if (OpenDataFile()) return true;
-    // The document is the one held before: keep its name, so a later Save
-    // cannot write it over the file that was refused.
-    Doc.DataFilePath = PreviousDataFilePath;
-    return false;
+    // A refused file leaves the document and its name as they were, so a
+    // later Save cannot write it over the file that was refused.
+    return OpenDataFile(path);
 }
 
 bool frmMain::DoFileSave() {
@@ -711,6 +700,14 @@ bool frmMain::saveAs() {
     if (QFileInfo(start).isRelative()) start = QDir::home().filePath(FileNameFromPath(start));
     const QString path = saveFileDialog ? saveFileDialog(fileFilter_, start) : QString();
     if (path.isEmpty()) return false;
+    // The dialog asked about the name as typed; when ".dat" is added, the
+    // file actually written may exist and gets the same question.
+    const QString written = DataFileNameToWrite(path);
+    if (written != path && QFileInfo::exists(written)) {
+        const QString text = QStringLiteral("\"") + FileNameFromPath(written) + QStringLiteral("\"") + Tr(MsgOverwrite);
+        if (platform::MsgBox(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Question) != platform::MsgResult::Ok)
+            return false;
+    }
     Doc.DataFilePath = path;
     return DoFileSave();
 }

@@ -58,6 +58,27 @@ bool Convert(const char* to, const char* from, const QByteArray& in, QByteArray&
 
 QByteArray CodePageName(int cp) { return "CP" + QByteArray::number(cp); }
 
+// The five bytes that code page 1252 leaves without a character. Windows maps
+// each to the control character of the same code and back; iconv refuses them.
+bool IsUnassigned1252(unsigned code) {
+    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+}
+
+// iconv on the runs between the unassigned codes of 1252, the codes
+// themselves kept as they are: `isGap` tells such a unit, `convertRun`
+// converts the units between two of them, `appendGap` adds a gap unit.
+template <class Unit, class Out, class IsGap, class Convert1, class Append>
+bool SplitAtGaps(const Unit& in, Out& out, IsGap isGap, Convert1 convertRun, Append appendGap) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= in.size(); ++i) {
+        if (i < in.size() && !isGap(in[i])) continue;
+        if (i > start && !convertRun(in.mid(start, i - start), out)) return false;
+        if (i < in.size()) appendGap(in[i], out);
+        start = i + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 int AnsiCodePageForLcid(const QString& lcidHex) {
@@ -70,17 +91,45 @@ int AnsiCodePageForLcid(const QString& lcidHex) {
 }
 
 QByteArray ToCodePage(const QString& text, int cp, bool* ok) {
+    const QByteArray name = CodePageName(cp);
+    const auto run = [&](const QString& part, QByteArray& out) {
+        QByteArray bytes;
+        if (!Convert(name.constData(), "UTF-8", part.toUtf8(), bytes)) return false;
+        out += bytes;
+        return true;
+    };
     QByteArray out;
-    const bool good = Convert(CodePageName(cp).constData(), "UTF-8", text.toUtf8(), out);
+    bool good = false;
+    if (cp == 1252) {
+        good = SplitAtGaps(
+            text, out, [](QChar c) { return IsUnassigned1252(c.unicode()); }, run,
+            [](QChar c, QByteArray& o) { o += static_cast<char>(c.unicode()); });
+    } else {
+        good = run(text, out);
+    }
     if (ok) *ok = good;
     return good ? out : QByteArray();
 }
 
 QString FromCodePage(const QByteArray& bytes, int cp, bool* ok) {
-    QByteArray out;
-    const bool good = Convert("UTF-8", CodePageName(cp).constData(), bytes, out);
+    const QByteArray name = CodePageName(cp);
+    const auto run = [&](const QByteArray& part, QString& out) {
+        QByteArray utf8;
+        if (!Convert("UTF-8", name.constData(), part, utf8)) return false;
+        out += QString::fromUtf8(utf8);
+        return true;
+    };
+    QString out;
+    bool good = false;
+    if (cp == 1252) {
+        good = SplitAtGaps(
+            bytes, out, [](char c) { return IsUnassigned1252(static_cast<unsigned char>(c)); }, run,
+            [](char c, QString& o) { o += QChar(static_cast<char16_t>(static_cast<unsigned char>(c))); });
+    } else {
+        good = run(bytes, out);
+    }
     if (ok) *ok = good;
-    return good ? QString::fromUtf8(out) : QString();
+    return good ? out : QString();
 }
 
 QString FromCodePageByteWise(const QByteArray& bytes, int cp) {

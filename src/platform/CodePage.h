@@ -13,6 +13,10 @@ namespace platform {
 // any locale not in the table.
 int AnsiCodePageForLcid(const QString& lcidHex);
 
+// In code page 1252 the five codes without a character (81, 8D, 8F, 90, 9D)
+// stand for the control characters U+0081 .. U+009D of the same code, both
+// ways, as Windows converts them.
+
 // text in code page cp. ok is false (and the result empty) when a character
 // has no form there or the code page is unknown.
 QByteArray ToCodePage(const QString& text, int cp, bool* ok = nullptr);

@@ -55,7 +55,6 @@ protected:
         ReShowGridHook = nullptr;
         WindowHooks = {};
         testhooks::SaveFault = nullptr;
-        PreviousDataFilePath.clear();
         InitLanguageStrings();
         LoadVersionIni();
     }

@@ -43,9 +43,9 @@ TEST_F(FreFileTest, SaveThenOpenGivesBackTheDocumentByteForByte) {
     WindowHooks.showOpened = [&] { ++shown; };
 
     FreshDocument();
-    Doc.DataFilePath = a;
     Doc.Untitled = true;
-    ASSERT_TRUE(OpenDataFile());
+    ASSERT_TRUE(OpenDataFile(a));
+    EXPECT_EQ(Doc.DataFilePath, a);
     EXPECT_TRUE(msgs_.shown().empty());
     EXPECT_EQ(DocumentToBytes(WorkDocument), DocumentToBytes(written));
     EXPECT_EQ(WorkDocument.Settings.WeatherChannel[3].FreqMHz, 146.52);
@@ -215,6 +215,12 @@ TEST_F(FreFileTest, OpenRefusesBadPairsWithoutTouchingTheDocument) {
         {"channel file missing", dat, [](const QString&) {}, kFileError},
         {"channel file one byte short", dat, [&](const QString& p) { Write(p, fre.left(fre.size() - 1)); }, kFileError},
         {"channel file empty", dat, [&](const QString& p) { Write(p, QByteArray()); }, kFileError},
+        // The channel file must hold exactly the records the counts need:
+        // otherwise every later group would be read shifted.
+        {"a count one below its records", withWord(countHf1, static_cast<std::int16_t>(dat[countHf1] - 1)), goodFre,
+         kFileError},
+        {"one record appended", dat, [&](const QString& p) { Write(p, fre + fre.right(70)); }, kFileError},
+        {"channel file one byte long", dat, [&](const QString& p) { Write(p, fre + QByteArray(1, '\0')); }, kFileError},
         {"band 3", withWord(4, 3), paddedFre, kFileError},
         {"band -1", withWord(4, -1), paddedFre, kFileError},
         {"negative count", withWord(countHf1, -1), paddedFre, kFileError},
@@ -231,11 +237,10 @@ TEST_F(FreFileTest, OpenRefusesBadPairsWithoutTouchingTheDocument) {
         const QString path = Path(QStringLiteral("bad_%1.dat").arg(&c - cases.data()));
         Write(path, c.dat);
         c.fre(FreFilePath(path));
-        Doc.DataFilePath = path;
         bool shown = false;
         WindowHooks.showOpened = [&] { shown = true; };
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile());
+        EXPECT_FALSE(OpenDataFile(path));
         EXPECT_TRUE(Snapshot::Take() == before);
         EXPECT_FALSE(shown);
         EXPECT_EQ(msgs_.texts(), QStringList{c.message});
@@ -247,10 +252,9 @@ TEST_F(FreFileTest, OpenAsksBeforeAnUnlistedVersionAndChangesNothing) {
     const QString good = SaveSample("v200.dat");
     Write(good, QByteArray("V200") + Read(good).mid(4));
     FreshDocument();
-    Doc.DataFilePath = good;
     const Snapshot before = Snapshot::Take();
     msgs_.answer(platform::MsgResult::No);
-    EXPECT_FALSE(OpenDataFile());
+    EXPECT_FALSE(OpenDataFile(good));
     ASSERT_EQ(msgs_.shown().size(), 1u);
     EXPECT_EQ(msgs_.shown()[0].buttons, platform::MsgButtons::YesNo);
     EXPECT_EQ(msgs_.shown()[0].text, BuildVersionMessage("V100", "V200", VersionKindDataFile));
@@ -265,9 +269,8 @@ TEST_F(FreFileTest, OpenRefusesWhatIsNotAFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FreshDocument();
-        Doc.DataFilePath = c.path;
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile());
+        EXPECT_FALSE(OpenDataFile(c.path));
         EXPECT_EQ(msgs_.texts(), QStringList{kFileError});
         EXPECT_TRUE(Snapshot::Take() == before);
     }
@@ -277,8 +280,7 @@ TEST_F(FreFileTest, ChannelFileInCapitalsIsFound) {
     const QString good = SaveSample("Copied.dat");
     ASSERT_TRUE(QFile::rename(Path("Copied.fre"), Path("COPIED.FRE")));
     FreshDocument();
-    Doc.DataFilePath = good;
-    ASSERT_TRUE(OpenDataFile());
+    ASSERT_TRUE(OpenDataFile(good));
     EXPECT_EQ(WorkDocument.ChannelCount(BandCB, 3), 80);
 }
 
@@ -291,8 +293,7 @@ TEST_F(FreFileTest, LoadedDocumentTakesTheDefaultModelAndItsBandRange) {
     Write(good, d);
     FreshDocument();
     App.ModelName = "SOMETHING";
-    Doc.DataFilePath = good;
-    ASSERT_TRUE(OpenDataFile());
+    ASSERT_TRUE(OpenDataFile(good));
     EXPECT_EQ(App.ModelName, "ZR9040");
     EXPECT_EQ(App.BandRangeText, "24.7150 - 30.1050 MHz");
     EXPECT_EQ(App.FirmwareVersion, "V100");
@@ -429,6 +430,7 @@ TEST_F(FreFileTest, QuietLoadAppliesOnlyACompleteNamedPair) {
         {"HF group 1 unnamed", unnamed, fre, true},
         {"short data file", dat.left(2000), fre, true},
         {"short channel file", dat, fre.left(70 * 10), true},
+        {"one record appended", dat, fre + fre.right(70), true},
         {"no channel file", dat, QByteArray(), false},
     };
     for (const auto& c : rejected) {
@@ -485,10 +487,9 @@ TEST_F(FreFileTest, OpenSurvivesTruncatedAndRandomFiles) {
         }
         Write(path, d);
         Write(Path("fuzz.fre"), f);
-        Doc.DataFilePath = path;
         const Snapshot before = Snapshot::Take();
         msgs_.answer(platform::MsgResult::No);
-        if (OpenDataFile()) {
+        if (OpenDataFile(path)) {
             EXPECT_GE(WorkDocument.Band, 0);
             EXPECT_LE(WorkDocument.Band, 2);
             EXPECT_FALSE(IsDataModified());

@@ -33,7 +33,6 @@ TEST_F(NewDocumentTest, WithoutInitFolderTheCodedDefaultsStand) {
     EXPECT_EQ(TrimNull(WorkDocument.Version), "V100");
     EXPECT_TRUE(Doc.Untitled);
     EXPECT_EQ(Doc.DataFilePath, "new.dat");
-    EXPECT_EQ(PreviousDataFilePath, "new.dat");
     const char* cb[] = {"EU", "PL", "DE", "EC", "U", "IN", "UK"};
     for (int g = 1; g <= 7; ++g) EXPECT_EQ(GetGroupName(BandCB, g), cb[g - 1]);
     for (int g = 1; g <= 15; ++g) EXPECT_EQ(GetGroupName(BandHF, g), QString(QChar('A' + g - 1)));
@@ -175,8 +174,7 @@ TEST_F(ShippedTemplatesTest, EveryTemplatePairOpensCleanly) {
     for (const char* name : {"0_RI6666_New.dat", "0_RI6666.dat", "1_RI6666_New.dat", "1_RI6666.dat"}) {
         SCOPED_TRACE(name);
         NewDocument();
-        Doc.DataFilePath = rt_.bin() + "/Init/" + name;
-        EXPECT_TRUE(OpenDataFile());
+        EXPECT_TRUE(OpenDataFile(rt_.bin() + "/Init/" + name));
         EXPECT_TRUE(msgs_.shown().empty());
         msgs_.clear();
     }

@@ -105,7 +105,7 @@ TEST_F(SpecialCodecTest, WeatherChannelEntries) {
     s.WeatherChannel[0] = {1, 162.55, 0, 1, 1};
     s.WeatherChannel[9] = {1, 136.0, 1, 0, 0};
     s.WeatherChannel[40] = {1, 173.99999, 0, 1, 1};
-    s.WeatherChannel[3] = {0, 150.0, 0, 1, 1};  // not in use: nothing sent
+    s.WeatherChannel[3] = {0, 150.0, 0, 1, 1};  // not in use: only its scan bit is sent
     s.Weather.w = {1, 9, 0, 1, 0, 8, 9};
     PackWxChannels();
     EXPECT_EQ(ImageBytes(0x1C000, 5), (std::vector<int>{0x16, 0x25, 0x50, 0x00, 0x01}));
@@ -113,7 +113,7 @@ TEST_F(SpecialCodecTest, WeatherChannelEntries) {
     EXPECT_EQ(ImageBytes(0x1C180, 5), (std::vector<int>{0x17, 0x39, 0x99, 0x99, 0x01}));
     EXPECT_EQ(ImageBytes(0x1C018, 5), (std::vector<int>{0, 0, 0, 0, 0}));
     EXPECT_EQ(ImageBytes(0x2206C, 6), (std::vector<int>{0x01, 0x02, 0, 0, 0, 0x01}));
-    EXPECT_EQ(ImageBytes(0x22064, 6), (std::vector<int>{0x01, 0, 0, 0, 0, 0x01}));
+    EXPECT_EQ(ImageBytes(0x22064, 6), (std::vector<int>{0x09, 0, 0, 0, 0, 0x01}));
     EXPECT_EQ(ImageBytes(0x22060, 4), (std::vector<int>{1, 9, 0, 1}));
     EXPECT_EQ(ImageBytes(0x22074, 3), (std::vector<int>{0, 8, 9}));
 
@@ -127,6 +127,7 @@ TEST_F(SpecialCodecTest, WeatherChannelEntries) {
     EXPECT_DOUBLE_EQ(s.WeatherChannel[9].FreqMHz, 136.0);
     EXPECT_EQ(s.WeatherChannel[9].OnOff, 0);  // never carried
     EXPECT_EQ(s.WeatherChannel[3].InUse, 0);
+    EXPECT_EQ(s.WeatherChannel[3].ScanAdd, 1);
     EXPECT_DOUBLE_EQ(s.WeatherChannel[40].FreqMHz, 173.99999);
     EXPECT_EQ(s.Weather.w, (std::array<Integer, 7>{1, 9, 0, 1, 0, 8, 9}));
 }

@@ -61,12 +61,6 @@ const Case Cases[] = {
     {"negative level", [] { WorkDocument.Settings.LevelSetA = -5; }, "LevelSetA", -1, 0, 0},
     {"long past two bytes", [] { WorkDocument.Settings.OptionLong = 70000; }, "OptionLong", -1, 0, 0},
     {"document option word", [] { WorkDocument.DrcBeepWord = 300; }, "DrcBeepWord", -1, 0, 0},
-    {"free text without a single byte",
-     [] {
-         App.SystemLCIDHex = "407";
-         WorkDocument.Settings.OptionText = std::string("AB\x81", 3);
-     },
-     "OptionText", -1, 0, 0},
     {"emergency word", [] { WorkDocument.Emergency.w[5] = 256; }, "Emergency(5)", -1, 0, 0},
     {"dual-watch HF group", [] { WorkDocument.DualWatch.w[12] = 15; }, "DualWatch(12)", -1, 0, 0},
     {"emergency HAM group", [] { WorkDocument.Emergency.w[31] = 12; }, "Emergency(31)", -1, 0, 0},
@@ -74,6 +68,8 @@ const Case Cases[] = {
     {"roger tone length", [] { WorkDocument.RogerBeep[3].Tone[3].Length = 300; }, "Tone(3).Length", -1, 0, 3},
     {"weather 1000 MHz", [] { WorkDocument.Settings.WeatherChannel[4].FreqMHz = 1000.0; }, "FreqMHz", -1, 0, 5},
     {"weather width", [] { WorkDocument.Settings.WeatherChannel[2].Wide = 256; }, "Wide", -1, 0, 3},
+    {"weather scan of an entry not in use", [] { WorkDocument.Settings.WeatherChannel[5] = {0, 150.0, 0, 0, 2}; },
+     "ScanAdd", -1, 0, 6},
 };
 
 TEST_F(ValidationTest, ARichDocumentPasses) {
@@ -122,7 +118,9 @@ TEST_F(ValidationTest, WhatTheEditorsStoreIsAccepted) {
     MemChannelList(40).MemRefCh = 80;                // plan 3 has 80 channels
     WorkDocument.Settings.CurGroupIndex[0] = 0;
     WorkDocument.Settings.DtmfAutodial[1] = std::string(1, '\0');
-    WorkDocument.Settings.WeatherChannel[6] = {0, 5000.0, 0, 9, 9};  // not in use: not sent
+    WorkDocument.Settings.WeatherChannel[6] = {0, 5000.0, 0, 9, 1};  // not in use: only the scan bit is sent
+    App.SystemLCIDHex = "407";  // code page 1252: the five codes without a character pass as themselves
+    WorkDocument.Settings.OptionText = std::string("A\x81\x8D\x8F\x90\x9D", 6);
     WorkDocument.ChannelCount(2, 3) = 0;
     Slot1(2, 3).ChNo = 0;                            // above the count: stale
     const auto problems = ValidateDocumentForWrite();

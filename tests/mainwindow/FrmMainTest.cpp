@@ -349,6 +349,53 @@ TEST_F(MainWindowTest, SaveOfAnUntitledDocumentOpensTheSaveDialog) {
     EXPECT_TRUE(rec.shown().empty());  // no overwrite question on Save As
 }
 
+// The dialog only knew the typed name; the file written gets ".dat" added.
+TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingTheNameActuallyWritten) {
+    frmMain& w = open(1);
+    const QString existing = dataFile("radio.dat", "OL");
+    const QByteArray old = [&] {
+        QFile f(existing);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(old.isEmpty());
+    modify("NW");
+    const QString before = Doc.DataFilePath;
+
+    nextSave = files.filePath("radio");
+    rec.answer(MsgResult::Cancel);
+    w.mnuFileSaveAs_Click();
+    ASSERT_EQ(rec.texts(), QStringList({"\"radio.dat\"file will be Overwrite,Continue?"}));
+    EXPECT_EQ(rec.shown()[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(rec.shown()[0].icon, MsgIcon::Question);
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    f.close();
+    EXPECT_EQ(Doc.DataFilePath, before);
+    EXPECT_TRUE(IsDataModified());
+
+    rec.clear();
+    rec.answer(MsgResult::Ok);
+    w.mnuFileSaveAs_Click();
+    EXPECT_EQ(rec.texts().size(), 1);
+    EXPECT_EQ(Doc.DataFilePath, existing);
+    EXPECT_FALSE(IsDataModified());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_NE(f.readAll(), old);
+    f.close();
+
+    // A name that exists with nothing added, or a new name: no question of ours.
+    for (const char* name : {"radio.dat", "other"}) {
+        rec.clear();
+        modify("N2");
+        nextSave = files.filePath(name);
+        w.mnuFileSaveAs_Click();
+        EXPECT_TRUE(rec.shown().empty()) << name;
+        EXPECT_FALSE(IsDataModified()) << name;
+    }
+    EXPECT_TRUE(QFile::exists(files.filePath("other.dat")));
+}
+
 TEST_F(MainWindowTest, OpenAsksWhetherToSaveChanges) {
     struct Case {
         MsgResult answer;
@@ -471,8 +518,7 @@ TEST_F(MainWindowTest, OpenEditorsCommitBeforeTheModifiedTestAndSaving) {
     EXPECT_FALSE(IsDataModified());
     ResetProcessState();
     Main();
-    Doc.DataFilePath = nextSave;
-    ASSERT_TRUE(OpenDataFile());
+    ASSERT_TRUE(OpenDataFile(nextSave));
     EXPECT_EQ(groupName(), "PE");
 }
 
@@ -512,8 +558,10 @@ TEST_F(MainWindowTest, TreeAndPaneButtonsDispatchByKey) {
     frmMain& w = open(1);
     UnloadChildForms();
     w.TreeView1_NodeClick("N0");
-    w.TreeView1_NodeClick("N3");  // an editor not in this build
     EXPECT_TRUE(OpenChildFormNames().isEmpty());
+    w.TreeView1_NodeClick("N3");
+    EXPECT_EQ(OpenChildFormNames(), QStringList({FormName::Emergency}));
+    UnloadChildForms();
     w.TreeView1_NodeClick("N2");
     EXPECT_EQ(OpenChildFormNames(), QStringList({FormName::OptFeatures}));
 

@@ -1,0 +1,268 @@
+#include "editors/channels/FrmTVCH.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "core/GlobalState.h"
+#include "core/ModEnglish.h"
+#include "core/ModFun.h"
+#include "editors/ComboHelpers.h"
+#include "editors/channels/WeatherRules.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/GridEditBox.h"
+
+namespace ulbrix {
+
+namespace {
+
+constexpr int Px(int twips) { return twips / 15; }
+
+Integer& Setting(int word) { return WorkDocument.Settings.Weather.w.at(static_cast<std::size_t>(word)); }
+
+QStringList OffOn() { return TrItems(CapOffOn); }
+QStringList Steps() {
+    return {QStringLiteral("100Hz"), QStringLiteral("1KHz"), QStringLiteral("5KHz"), QStringLiteral("6.25KHz"),
+            QStringLiteral("10KHz"), QStringLiteral("12.5KHz"), QStringLiteral("25KHz"), QStringLiteral("100KHz"),
+            QStringLiteral("1MHz")};
+}
+QStringList Squelch() {
+    QStringList items{QStringLiteral("Off")};
+    for (int i = 1; i <= 9; ++i) items << QString::number(i);
+    return items;
+}
+
+// The six settings that are plain lists; the current channel list is the window's own.
+const ControlRow kSettingRows[] = {
+    {"Combo10", "Label7", &CapWxOnOff, OffOn, [] { return int(Setting(WxOnOff)); },
+     [](int v) { Setting(WxOnOff) = Integer(v); }},
+    {"Combo5", "Label2", &CapAlert, OffOn, [] { return int(Setting(WxAlert)); },
+     [](int v) { Setting(WxAlert) = Integer(v); }},
+    {"Combo6", "Label3", &CapWxScanState, OffOn, [] { return int(Setting(WxScanState)); },
+     [](int v) { Setting(WxScanState) = Integer(v); }},
+    {"Combo7", "Label4", &CapWxVfo, OffOn, [] { return int(Setting(WxVfo)); },
+     [](int v) { Setting(WxVfo) = Integer(v); }},
+    {"Combo8", "Label5", &CapStep, Steps, [] { return int(Setting(WxStep)); },
+     [](int v) { Setting(WxStep) = Integer(v); }},
+    {"Combo9", "Label6", &CapWxSql, Squelch, [] { return int(Setting(WxSql)); },
+     [](int v) { Setting(WxSql) = Integer(v); }},
+};
+
+// Lists from the top of the window: object, label, top (twips).
+struct ListPlace {
+    const char* list;
+    const char* label;
+    int top;
+};
+const ListPlace kPlaces[] = {{"Combo10", "Label7", 105}, {"Combo1", "Label1", 465},  {"Combo5", "Label2", 825},
+                             {"Combo6", "Label3", 1185}, {"Combo7", "Label4", 1545}, {"Combo8", "Label5", 1905},
+                             {"Combo9", "Label6", 2265}};
+constexpr int kListLeft = 2280, kListWidth = 1335;
+
+}  // namespace
+
+FrmTVCH::FrmTVCH(QWidget* parent) : EditorBase(parent), rows_(*this, kSettingRows) {
+    buildControls();
+    Trap(handlerErrorText(), [this] { Form_Load(); });
+}
+
+void FrmTVCH::buildControls() {
+    setFixedSize(Px(5235), Px(7935));
+    for (const ListPlace& p : kPlaces) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(p.list));
+        box->setGeometry(Px(kListLeft), Px(p.top), Px(kListWidth), Px(315));
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(p.label));
+        label->move(0, Px(p.top));
+        label->setBuddy(box);
+        if (p.list == std::string_view("Combo1")) combo1_ = box;
+    }
+    onPick(combo1_, [this](int) { Combo1_Click(); });
+    combo1_->installEventFilter(this);
+
+    grid_ = new platform::FlexGrid(this);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setGeometry(Px(360), Px(2640), Px(4515), Px(4575));
+    text1_ = new platform::GridEditBox(grid_);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setMaxLength(9);
+    text1_->setKeyFilter(WeatherFrequencyKey);
+    text1_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,9}")), text1_));
+    onEvent(text1_, &platform::GridEditBox::commitRequested, [this] { Save_TVChannel(); });
+    QComboBox** lists[3] = {&combo2_, &combo3_, &combo4_};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new QComboBox(grid_->viewport());
+        box->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
+        box->hide();
+        *lists[i] = box;
+    }
+    // OFF/ON and W/N commit at once; a Scan pick waits for the next commit.
+    onPick(combo2_, [this](int) { Save_TVChannel(); });
+    onPick(combo3_, [this](int) { Save_TVChannel(); });
+    IgnoreWheelUnlessFocused(combo4_);
+    onEvent(grid_, &QTableWidget::cellClicked, [this](int, int) { Save_TVChannel(); });
+    onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
+
+    auto* close = new QPushButton(this);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    close->setGeometry(Px(1200), Px(7320), Px(1095), Px(375));
+    auto* help = new QPushButton(this);
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    help->setGeometry(Px(2520), Px(7320), Px(1095), Px(375));
+    onClick(close, [this] {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+        else this->close();
+    });
+}
+
+void FrmTVCH::Form_Load() {
+    FillGuard guard(*this);  // FormReady is False until the end of the load
+    editRow_ = 0;
+    editCol_ = 0;
+    InitTvChCaptions();
+    InitComboLists();
+    SetCaptionsByLanguage();
+    ShowData();
+    rows_.connectPicks();
+}
+
+void FrmTVCH::InitComboLists() {
+    combo1_->clear();
+    combo1_->addItems(UsedWeatherChannelItems());
+    grid_->setRows(WeatherChannelRows + 1);
+    grid_->setCols(5);
+    grid_->setFixedRows(1);
+    grid_->setFixedCols(1);
+    for (int c = 0; c < 5; ++c) grid_->setColAlignment(c, Qt::AlignCenter);
+    grid_->setRowHeightTwips(0, 510);
+    const int widths[5] = {700, 1200, 0, 1200, 1000};
+    for (int c = 0; c < 5; ++c) grid_->setColWidthTwips(c, widths[c]);
+    combo2_->clear();
+    combo2_->addItems(TrItems(CapOffOn));
+    combo3_->clear();
+    combo3_->addItems(TrItems(CapNarrowWide));
+    combo4_->clear();
+    combo4_->addItems(TrItems(CapDelAdd));
+    rows_.fill();
+}
+
+void FrmTVCH::SetCaptionsByLanguage() {
+    setWindowTitle(Tr(CapWeatherChannel));
+    const CaptionRow label1[] = {{"Label1", &CapCurrentWeatherChannel}};
+    applyCaptions(label1);
+    rows_.applyCaptions();
+    // Each label ends 100 twips left of its list.
+    for (const ListPlace& p : kPlaces) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
+        if (!label) continue;
+        label->adjustSize();
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(Px(kListLeft - 100) - label->width(), label->y(), label->width(), Px(315));
+    }
+    grid_->setTextMatrix(0, 0, Tr(CapCHNo));
+    grid_->setTextMatrix(0, 1, Tr(CapFrequency));
+    grid_->setTextMatrix(0, 3, Tr(CapWN));
+    grid_->setTextMatrix(0, 4, Tr(CapScan));
+    for (int r = 1; r <= 40; ++r) grid_->setTextMatrix(r, 0, QString::number(r));
+    grid_->setTextMatrix(WeatherChannelRows, 0, QStringLiteral("VFO"));
+    SetCommonButtonCaptions(this);
+}
+
+void FrmTVCH::ShowData() {
+    FillGuard guard(*this);
+    SelectComboText(combo1_, QString::number(int(Setting(CurWxChannel)) + 1));
+    for (int r = 1; r <= WeatherChannelRows; ++r) ShowGridRow(r);
+    rows_.show();
+}
+
+void FrmTVCH::ShowGridRow(int row) {
+    const QStringList texts = WeatherRowTexts(WeatherEntry(row), ComboItems(combo3_), ComboItems(combo4_));
+    for (int c = 1; c <= 4; ++c)
+        if (c != 2) grid_->setTextMatrix(row, c, texts.at(c - 1));
+}
+
+void FrmTVCH::ShowCurrentWxChannel() {
+    const QString kept = combo1_->currentText();
+    {
+        FillGuard guard(*this);
+        combo1_->clear();
+        combo1_->addItems(UsedWeatherChannelItems());
+        SelectComboText(combo1_, kept);
+    }
+    // Selecting a number is handled as its pick; an empty list selects nothing.
+    if (combo1_->currentIndex() >= 0) Combo1_Click();
+}
+
+void FrmTVCH::Combo1_Click() {
+    if (!EventsEnabled()) return;
+    Setting(CurWxChannel) = static_cast<Integer>(ValOrDefault(combo1_->currentText(), 1) - 1);
+}
+
+QComboBox* FrmTVCH::cellList(int col) const {
+    switch (col) {
+    case 2: return combo2_;
+    case 3: return combo3_;
+    case 4: return combo4_;
+    default: return nullptr;
+    }
+}
+
+void FrmTVCH::MSFlexGrid1_DblClick() {
+    const int row = grid_->row(), col = grid_->col();
+    if (row < 1 || col < 1 || row > WeatherChannelRows || col > 4) return;
+    editRow_ = row;
+    editCol_ = col;
+    const QString text = grid_->textMatrix(row, col);
+    if (col == 1) {
+        text1_->openAt(row, col, text);
+        return;
+    }
+    QComboBox* box = cellList(col);
+    {
+        FillGuard guard(*this);
+        SelectComboText(box, text);
+    }
+    const QRect cell = grid_->cellRect(row, col);
+    box->setGeometry(cell.x(), cell.y(), cell.width(), box->sizeHint().height());
+    box->show();
+    box->raise();
+}
+
+void FrmTVCH::hideCellEditors() {
+    if (text1_->isOpen()) text1_->takeText();
+    text1_->hide();
+    combo2_->hide();
+    combo3_->hide();
+    combo4_->hide();
+}
+
+void FrmTVCH::Save_TVChannel() {
+    if (editRow_ < 1 || editCol_ < 1) return;
+    if (editCol_ == 1 && text1_->isOpen()) {
+        const WeatherFrequencyCommit commit = WeatherFrequencyFromText(text1_->takeText());
+        ApplyWeatherFrequency(WeatherEntry(editRow_), commit);
+        ShowGridRow(editRow_);
+        if (commit.kind != WeatherFrequencyCommit::Keep) ShowCurrentWxChannel();
+    } else if (QComboBox* box = cellList(editCol_); box && !box->isHidden() && box->currentIndex() >= 0) {
+        WeatherChannelRecord& entry = WeatherEntry(editRow_);
+        const auto picked = static_cast<Integer>(box->currentIndex());
+        if (editCol_ == 2) entry.OnOff = picked;
+        else if (editCol_ == 3) entry.Wide = picked;
+        else entry.ScanAdd = picked;
+        ShowGridRow(editRow_);
+    }
+    hideCellEditors();
+}
+
+void FrmTVCH::commitPendingEdit() { Save_TVChannel(); }
+
+bool FrmTVCH::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == combo1_ && event->type() == QEvent::FocusIn)
+        Trap(handlerErrorText(), [this] { Save_TVChannel(); });
+    return EditorBase::eventFilter(watched, event);
+}
+
+}  // namespace ulbrix

@@ -1,0 +1,253 @@
+// The optional-features window driven as a user drives it: picks land in the
+// data file at their offsets and in the radio image, showing stores nothing,
+// typed values are committed before a save.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "core/GlobalState.h"
+#include "core/ModFreFile.h"
+#include "core/ModMain.h"
+#include "editors/settings/FrmOptFeatures.h"
+#include "editors/settings/RogerBeepRules.h"
+#include "link/ModComm.h"
+#include "link/RadioImage.h"
+#include "link/SettingsCodec.h"
+#include "mainwindow/ChildForms.h"
+#include "mainwindow/frmMain.h"
+#include "support/Support.h"
+
+using namespace ulbrix;
+
+namespace {
+
+constexpr int kSettings = 250;  // the settings record in the data file
+
+class FrmOptFeaturesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProcessState();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(store.path());
+        Main();
+        window = std::make_unique<frmMain>();
+        window->MDIForm_Load();
+        window->show();
+        QApplication::processEvents();
+        rec.clear();
+    }
+    void TearDown() override {
+        UnloadChildForms();
+        window.reset();
+        ResetProcessState();
+        QDir::setCurrent(previousDir);
+    }
+
+    FrmOptFeatures* open() {
+        auto* w = qobject_cast<FrmOptFeatures*>(ShowChildForm(FormName::OptFeatures));
+        QApplication::processEvents();
+        return w;
+    }
+    // A user's pick with the keyboard: focus, then one step down or up.
+    static void stepList(QComboBox* box, Qt::Key key = Qt::Key_Down) {
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box->isVisibleTo(box->window()));
+        box->setFocus();
+        QTest::keyClick(box, key);
+    }
+    static void typeInto(QLineEdit* box, const QString& text) {
+        ASSERT_NE(box, nullptr);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    QByteArray savedFile() {
+        Doc.DataFilePath = store.path() + "/opt.dat";
+        Doc.Untitled = false;
+        rec.answer(platform::MsgResult::Ok);
+        window->mnuFileSave_Click();
+        QFile f(Doc.DataFilePath);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll();
+    }
+    static int Word(const QByteArray& b, int offset) {
+        return static_cast<qint16>(static_cast<quint8>(b.at(offset)) | (static_cast<quint8>(b.at(offset + 1)) << 8));
+    }
+
+    testsupport::RuntimeDir runtime;
+    testsupport::MsgRecorder rec;
+    QTemporaryDir store;
+    QString previousDir;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace
+
+TEST_F(FrmOptFeaturesTest, OpeningShowsWithoutStoringEvenOddValues) {
+    // Values a damaged file may bring: outside their lists, or too wide.
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.Mic = 45;
+    WorkDocument.Settings.ClaSet = 3;
+    WorkDocument.Settings.AsqLevel = 9;
+    WorkDocument.DrcBeepWord = 0x87;
+    WorkDocument.Settings.LevelSetB = 500;
+    WorkDocument.Settings.OptionByteB = 10;  // CW Freq below its first item
+    WorkDocument.Settings.KeyWordLast = 40;
+    WorkDocument.KeyLock = 1;
+    PrepareSaveImage();
+    const DocumentImage before = WorkDocument;
+    RadioHasOption = false;
+
+    for (int language : {1, 2}) {
+        App.CurrentLanguage = language;
+        FrmOptFeatures* w = open();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(RadioHasOption);
+        EXPECT_EQ(w->list(3)->currentIndex(), 0);
+        EXPECT_EQ(w->list(24)->currentIndex(), 0);
+        EXPECT_EQ(w->list(72)->currentIndex(), 0);
+        EXPECT_EQ(w->list(1)->currentIndex(), -1);  // carries no field: no selection
+        EXPECT_EQ(w->textBox("Text2_2")->text(), "50.0");
+        w->ShowRB();
+        w->ShowDTMF();
+        w->ReShowData();
+        UnloadChildForms();
+        QApplication::processEvents();
+        EXPECT_TRUE(WorkDocument == before) << language;
+        EXPECT_TRUE(IsDataUnchanged());
+    }
+    EXPECT_TRUE(rec.shown().empty()) << rec.texts().join("|").toStdString();
+}
+
+TEST_F(FrmOptFeaturesTest, EveryKindOfPickLandsInTheFileAndTheImage) {
+    WorkDocument.Settings.Tot = 0;
+    WorkDocument.Settings.OptionByteB = 30;
+    WorkDocument.ChVolKind = 0;  // VOX ON/OFF
+    WorkDocument.DrcBeepWord = 0x84;
+    WorkDocument.Settings.KeyWordLast = 0;
+    WorkDocument.Settings.KeyAssignEnable = 0;
+    WorkDocument.Settings.CBPublic[PubRoger] = 0;
+    WorkDocument.SaveDisKind = 0;  // HF public switch "On"
+    WorkDocument.Settings.OptionFlagA = 1;
+    WorkDocument.FMEnable = WorkDocument.AMEnable = 1;
+    WorkDocument.USBEnable = WorkDocument.LSBEnable = WorkDocument.CWEnable = WorkDocument.PAEnable = 0;
+    WorkDocument.RssiThreshold = {4, 9, 14, 19, 24, 29, 0, 5, 8, 12, 23, 35};
+    for (int n = 1; n <= 8; ++n) {
+        WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)).Recycle = 1;
+        WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)).Tone[1].Length = 5;
+    }
+    FrmOptFeatures* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->list(27)->isEnabled());  // VOX off
+    EXPECT_FALSE(w->list(28)->isEnabled());
+
+    stepList(w->list(9));   // TOT 30s
+    stepList(w->list(47));  // CW Freq 310
+    stepList(w->list(69));  // VOX ON
+    EXPECT_TRUE(w->list(27)->isEnabled());
+    EXPECT_FALSE(w->list(28)->isEnabled());  // VOX level still at its first item
+    stepList(w->list(27));
+    EXPECT_TRUE(w->list(28)->isEnabled());
+    stepList(w->list(71), Qt::Key_Up);  // Beep Off, level kept
+    stepList(w->list(67));  // Pf Key "VOX"
+    stepList(w->list(209)); // CB roger pattern 1
+    stepList(w->list(60));  // HF public Off
+    QTest::mouseClick(w->check(103), Qt::LeftButton);  // SWR protect off
+    EXPECT_FALSE(w->textBox("Text2_0")->isEnabled());
+    QTest::mouseClick(w->check(105), Qt::LeftButton);  // FM off: AM still on
+    QTest::mouseClick(w->check(106), Qt::LeftButton);  // AM off: the last one stays
+    EXPECT_TRUE(w->check(106)->isChecked());
+
+    typeInto(w->textBox("Text2_1"), "16.8");
+    typeInto(w->textBox("Text2_2"), "12");  // commits the first box as it leaves it
+    typeInto(w->textBox("Text4_12"), "1.5");
+    typeInto(w->textBox("Text4_1"), "12");  // still focused at the save
+    ASSERT_TRUE(w->textBox("Text4_1")->hasFocus());
+
+    const QByteArray file = savedFile();
+    ASSERT_EQ(file.size(), static_cast<int>(DocumentImageDiskSize));
+    EXPECT_EQ(Word(file, kSettings + 1292), 3);    // Tot
+    EXPECT_EQ(static_cast<quint8>(file.at(kSettings + 1326)), 31);  // CW Freq
+    EXPECT_EQ(Word(file, 2885), 1);                // VOX ON/OFF
+    EXPECT_EQ(file.at(kSettings + 1311), 1);       // VOX level
+    EXPECT_EQ(Word(file, 2891), 4);                // beep word: Off, level "5"
+    EXPECT_EQ(Word(file, kSettings + 1946), 1);    // Pf Key
+    EXPECT_EQ(Word(file, kSettings + 114 + 12), 128);  // CB Roger
+    EXPECT_EQ(Word(file, 2881), 1);                // HF public switch
+    EXPECT_EQ(ChannelTable(BandHF, 1, 1).Public, 1);
+    EXPECT_EQ(Word(file, kSettings + 1294), 0);    // SWR protect
+    EXPECT_EQ(Word(file, 2865), 0);                // FM
+    EXPECT_EQ(Word(file, 2867), 1);                // AM kept
+    EXPECT_EQ(Word(file, kSettings + 1274), 120);  // battery min, swapped
+    EXPECT_EQ(Word(file, kSettings + 1276), 168);
+    EXPECT_EQ(Word(file, kSettings + 1315), 15000);  // TX.REP (low word)
+    EXPECT_EQ(Word(file, 2834 + 2), 11);           // RSSI box 1, typed but not left
+    EXPECT_EQ(w->textBox("Text2_1")->text(), "12.0");
+
+    // The radio image takes the same values at their own places.
+    PackSettings(WorkDocument.Settings);
+    EXPECT_EQ(ImageByte(0x2210D), 3);
+    EXPECT_EQ(ImageByte(0x22104), 31);
+    EXPECT_EQ(ImageByte(0x22117), 1);
+    EXPECT_EQ(ImageByte(0x22109), 4);
+    EXPECT_EQ(ImageByte(0x22143), 1);
+    EXPECT_EQ(ImageByte(0x22113), 15000 & 0xFF);
+}
+
+TEST_F(FrmOptFeaturesTest, RefreshesFromOtherWindowsShowWithoutStoring) {
+    for (int n = 1; n <= 8; ++n) {
+        WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)).Recycle = 1;
+        WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)).Tone[1].Length = 5;
+    }
+    WorkDocument.Settings.HAMPublic[PubRoger] = 129;
+    WorkDocument.Settings.Tot = 3;
+    FrmOptFeatures* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->list(409)->currentText(), "2");
+    EXPECT_EQ(w->list(409)->count(), 9);
+
+    WorkDocument.RogerBeep[2].Recycle = 0;
+    RefreshRBReferences();
+    EXPECT_EQ(w->list(409)->count(), 8);
+    EXPECT_EQ(w->list(409)->currentIndex(), 0);
+    EXPECT_EQ(WorkDocument.Settings.HAMPublic[PubRoger], 0);
+
+    // A refill empties every list first.
+    const int tot = w->list(9)->count();
+    w->ReShowData();
+    EXPECT_EQ(w->list(9)->count(), tot);
+    EXPECT_EQ(w->list(9)->currentIndex(), 1);
+
+    WorkDocument.Settings.DtmfAutodial[3] = "12";
+    w->ShowDTMF();
+    EXPECT_EQ(w->list(206)->count(), 2);
+    EXPECT_EQ(w->list(206)->currentIndex(), -1);
+}
+
+TEST_F(FrmOptFeaturesTest, TextBoxesRefuseWhatTheirFiltersRefuse) {
+    FrmOptFeatures* w = open();
+    ASSERT_NE(w, nullptr);
+    OptTextBox* rssi = w->textBox("Text4_3");
+    typeInto(rssi, "a.7-");
+    EXPECT_EQ(rssi->text(), "7");
+    rssi->clear();
+    rssi->insert("x9");  // as a paste or a drop would: the validator holds
+    EXPECT_EQ(rssi->text(), "");
+    EXPECT_EQ(rssi->contextMenuPolicy(), Qt::NoContextMenu);
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (label->objectName().startsWith("Label1_") || label->objectName().startsWith("Label4_")) {
+            EXPECT_NE(label->buddy(), nullptr) << label->objectName().toStdString();
+        }
+    }
+}
