@@ -22,28 +22,29 @@ bool AddChannel(int number, int band, int group, const QString& frequency) {
     Integer& count = WorkDocument.ChannelCount(band, group);
     if (count < 0 || count >= limit) return false;
     ++count;
-    ChannelRecord& r = ChannelTable(band, count, group);
+    // A cleared record: nothing of whatever the slot held before survives
+    // (tones, ANL, memory references of a channel removed earlier).
+    ChannelRecord r;
     const std::string digits = FrequencyTextToDigits(frequency).toStdString();
     r.ChNo = static_cast<Integer>(number);
     r.InUse = 1;
     r.ScanAdd = 1;
     r.RxFreq = digits;
     r.TxFreq = digits;
-    r.TxToneType = 0;
-    r.TxCtcss = 0;
-    r.Reserved3 = 0;
     r.Mode = 0;
-    r.HiCut = 0;
     r.NB = 1;
-    r.Echo = 0;
-    r.Add10K = 0;
-    r.Busy = 0;
-    r.RogerBeep = 0;
-    r.RepShift = 0;
-    r.Public = 0;
-    r.DtmfBot = 0;
-    r.DtmfEot = 0;
-    r.DtmfCall = 0;
+    ChannelTable(band, count, group) = r;
+    return true;
+}
+
+bool RemoveChannel(int slot, int band, int group) {
+    if (SlotLimit(band, group) == 0) return false;
+    Integer& count = WorkDocument.ChannelCount(band, group);
+    if (slot < 1 || slot > count || count > MaxSlot) return false;
+    for (int k = slot; k < count; ++k) ChannelTable(band, k, group) = ChannelTable(band, k + 1, group);
+    // The slot the last channel moved out of holds no channel any more.
+    ChannelTable(band, count, group) = ChannelRecord{};
+    --count;
     return true;
 }
 

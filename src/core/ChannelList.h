@@ -18,10 +18,15 @@ inline std::function<void(int row)> ReShowGridHook;
 // An empty text or one without a "." comes back unchanged.
 QString FrequencyTextToDigits(const QString& text);
 
-// Appends channel `number` to the working ChannelTable of (band, group) with
-// the defaults of a new channel and `frequency` (MHz text) as receive and
-// transmit frequency. Returns false, changing nothing, when the band or group
-// is out of range or the group is already at its slot limit.
+// Appends channel `number` to the working ChannelTable of (band, group): a
+// cleared record with the defaults of a new channel and `frequency` (MHz
+// text) as receive and transmit frequency. Returns false, changing nothing,
+// when the band or group is out of range or the group is at its slot limit.
 bool AddChannel(int number, int band, int group, const QString& frequency);
+
+// Removes the channel in `slot` (1..count) of (band, group): the channels
+// after it move down one slot, the count shrinks by one and the slot left
+// over is cleared. False, changing nothing, for a slot outside 1..count.
+bool RemoveChannel(int slot, int band, int group);
 
 }  // namespace ulbrix

@@ -13,7 +13,11 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QImageReader>
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,6 +40,8 @@
 #include "core/GlobalState.h"
 #include "core/ModMsg.h"
 #include "core/Records.h"
+#include "editors/WindowCalls.h"
+#include "editors/channels/ChannelListEdit.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/ChildForms.h"
@@ -764,24 +770,28 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 // ---- list-edit commands ----
 
 void frmMain::runListEdit(int which) {
-    QWidget* editor = FindChildForm(FormName::ChannelInfo);
-    if (!editor) return;
-    auto* bandBox = editor->findChild<QComboBox*>(QStringLiteral("Combo2"));
-    auto* groupBox = editor->findChild<QComboBox*>(QStringLiteral("Combo6"));
-    int row = 0;
-    if (!bandBox || !groupBox ||
-        !CallChildFormRet(FormName::ChannelInfo, "GridCurrentRow", Q_RETURN_ARG(int, row)))
+    // The keys belong to a text box that has the focus (Del deletes a character there).
+    const QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus) ||
+        qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus))
         return;
-    const int band = bandBox->currentIndex();
-    if (band < 0 || band > 2) return;
-    const int group = GetGroupID(band, TrimNull(groupBox->currentText()));
-    // A group name the band no longer knows (renamed meanwhile) gives group 0,
-    // and a grid without a current row gives row 0: neither names a channel.
-    if (group < 1 || group > GroupsOfBand(band) || row < 1 || row > MaxSlot) return;
-    const std::function<void(int, int, int)>* ops[] = {&ListEditOps.CopyChannel, &ListEditOps.CutChannel,
-                                                        &ListEditOps.PasteChannel, &ListEditOps.InsertChannel,
-                                                        &ListEditOps.DeleteChannel};
-    if (const auto& op = *ops[which]) op(band, group, row);
+    int band = 0, group = 0, row = 0;
+    if (!calls::ChannelEditorPosition(band, group, row)) return;
+    // A grid without a current row, or no group shown, names no channel.
+    if (band < 0 || band > 2 || group < 1 || group > GroupsOfBand(band) || row < 1 || row > MaxSlot) return;
+    try {
+        ListEditResult done;
+        switch (which) {
+            case 0: CopyChannel(band, group, row); break;
+            case 1: done = CutChannel(band, group, row); break;
+            case 2: done = PasteChannel(band, group, row); break;
+            case 3: done = InsertChannel(band, group, row); break;
+            default: done = DeleteChannel(band, group, row); break;
+        }
+        for (int r = done.firstRow; done.changed() && r <= done.lastRow; ++r) calls::reShowGrid(r);
+    } catch (const std::exception& e) {
+        qWarning("list edit: %s", e.what());
+    }
 }
 
 void frmMain::MnuLECopy_Click() { runListEdit(0); }

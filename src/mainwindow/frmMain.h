@@ -22,18 +22,6 @@ namespace ulbrix {
 
 class TransferCommands;
 
-// The channel list operations behind the list-edit menu, called with the
-// band, group and grid row the channel editor shows. Filled by the module
-// that provides them; an empty one does nothing.
-struct ListEditOperations {
-    std::function<void(int band, int group, int row)> CopyChannel;
-    std::function<void(int band, int group, int row)> CutChannel;
-    std::function<void(int band, int group, int row)> PasteChannel;
-    std::function<void(int band, int group, int row)> InsertChannel;
-    std::function<void(int band, int group, int row)> DeleteChannel;
-};
-inline ListEditOperations ListEditOps;
-
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:

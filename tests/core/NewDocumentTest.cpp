@@ -120,8 +120,8 @@ TEST_F(NewDocumentTest, AddChannelAppendsWithNewChannelDefaults) {
     EXPECT_EQ(r.RogerBeep, 0);
     EXPECT_EQ(r.RxFreq.str(), "285     ");
     EXPECT_EQ(r.TxFreq, r.RxFreq);
-    EXPECT_EQ(r.TxDcs, 12);  // not a field a new channel sets
-    EXPECT_EQ(r.RxCtcss, 5);
+    EXPECT_EQ(r.TxDcs, 0);  // nothing of the slot's earlier channel survives
+    EXPECT_EQ(r.RxCtcss, 0);
 
     // A full group, or one outside the band, takes nothing.
     WorkDocument.ChannelCount(BandHF, 17) = 1;

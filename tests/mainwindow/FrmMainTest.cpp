@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSettings>
@@ -19,7 +20,10 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "core/ChannelList.h"
+#include "core/GlobalState.h"
 #include "core/ModEnglish.h"
+#include "editors/channels/ChannelListEdit.h"
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModMain.h"
@@ -58,7 +62,11 @@ public:
     void commitPendingEdit() override {
         if (onCommit) onCommit();
     }
-    Q_INVOKABLE int GridCurrentRow() { return row; }
+    int bandShown = 1;
+    int groupShown = 1;
+    std::vector<int> redrawn;
+    Q_INVOKABLE QList<int> ShownChannelPosition() const { return {bandShown, groupShown, row}; }
+    Q_INVOKABLE void reShowGrid(int r) { redrawn.push_back(r); }
 };
 
 const QString kStartCaption = "Ulbrix[28.0000 - 29.6990 MHz][File Name:new.dat]";
@@ -82,7 +90,7 @@ protected:
         UnregisterChildForm(FormName::ChannelInfo);
         UnregisterChildForm(FormName::OptFeatures);
         StandInEditor::onCommit = nullptr;
-        ListEditOps = ListEditOperations{};
+        ResetChannelClipboard();
         ResetProcessState();
         QDir::setCurrent(previousDir);
     }
@@ -577,31 +585,50 @@ TEST_F(MainWindowTest, TreeAndPaneButtonsDispatchByKey) {
 
 TEST_F(MainWindowTest, ListEditCommandsActOnWhatTheChannelEditorShows) {
     frmMain& w = open(1);
-    std::vector<std::array<int, 3>> calls;
-    ListEditOps.CopyChannel = [&](int b, int g, int r) { calls.push_back({b, g, r}); };
-    ListEditOps.DeleteChannel = [&](int b, int g, int r) { calls.push_back({b, g, -r}); };
     auto* editor = static_cast<StandInEditor*>(FindChildForm(FormName::ChannelInfo));
     ASSERT_NE(editor, nullptr);
-    editor->band->setCurrentIndex(1);
-    editor->group->setEditText("MEM");
+    WorkDocument.ChannelCount(BandHF, 16) = 0;
+    AddChannel(5, BandHF, 16, "28.5");
+    AddChannel(9, BandHF, 16, "28.9");
+    // The band and the group by position, whatever the group lists say.
+    editor->bandShown = 1;
+    editor->groupShown = 16;
     editor->row = 5;
     w.menuAction("MnuLECopy")->trigger();
+    EXPECT_TRUE(ChannelClipboardFull);
     w.MnuLEDelete_Click();
-    w.MnuLEPaste_Click();  // no operation behind it: nothing
-    EXPECT_EQ(calls, (std::vector<std::array<int, 3>>{{1, 16, 5}, {1, 16, -5}}));
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 1);
+    EXPECT_EQ(ChannelTable(BandHF, 1, 16).ChNo, 9);
+    EXPECT_EQ(editor->redrawn, std::vector<int>{5});
+    editor->row = 7;
+    w.MnuLEPaste_Click();
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 2);
+    EXPECT_EQ(ChannelTable(BandHF, 2, 16).ChNo, 7);
 
-    // A group name the band does not know, or no current row: nothing is
-    // handed on (the channel tables would refuse group 0 or row 0).
-    editor->group->setEditText("no such group");
-    w.MnuLECopy_Click();
-    editor->group->setEditText("VFO");
+    // No group shown, or no current row: nothing is handed on.
+    editor->groupShown = 0;
+    w.MnuLEDelete_Click();
+    editor->groupShown = 16;
     editor->row = 0;
     w.MnuLEDelete_Click();
-    EXPECT_EQ(calls.size(), 2u);
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 2);
+
+    // Del in a text box deletes a character there, never a channel.
+    editor->row = 7;
+    QLineEdit box(editor);
+    box.show();
+    box.setFocus();
+    QApplication::setActiveWindow(&box);
+    if (QApplication::focusWidget() == &box) {
+        w.MnuLEDelete_Click();
+        EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 2);
+    }
+    box.clearFocus();
+    box.hide();
 
     UnloadChildForms();
-    w.MnuLECopy_Click();
-    EXPECT_EQ(calls.size(), 2u);
+    w.MnuLEDelete_Click();
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 16), 2);
 }
 
 TEST_F(MainWindowTest, AboutBoxFollowsTheLanguage) {

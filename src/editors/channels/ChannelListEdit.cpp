@@ -1,0 +1,112 @@
+#include "editors/channels/ChannelListEdit.h"
+
+#include <algorithm>
+
+#include "core/ChannelList.h"
+#include "core/GlobalState.h"
+#include "core/ModFun.h"
+#include "core/ModMsg.h"
+#include "editors/channels/ChannelReferences.h"
+#include "editors/channels/FrequencyRules.h"
+#include "platform/MsgBox.h"
+
+namespace ulbrix {
+
+namespace {
+
+int SlotOf(int band, int group, int number) {
+    const int count = std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
+    for (int s = 1; s <= count; ++s)
+        if (ChannelTable(band, s, group).ChNo == number) return s;
+    return 0;
+}
+
+bool InRange(int band, int group, int row) { return row >= 1 && row <= ListEditRowLimit(band, group); }
+
+// The clipboard can go into this band: a channel in use whose frequency the
+// band allows (no frequency at all is allowed). Shows the message when not.
+bool ClipboardFits(int band) {
+    if (!ChannelClipboardFull || ChannelClipboard.InUse < 1) return false;
+    if (TrimNull(ChannelClipboard.RxFreq).empty() || TrimNull(ChannelClipboard.RxFreq) == "FFFFFFFF") return true;
+    const auto mhz = FieldMHz(ChannelClipboard.RxFreq);
+    const FrequencyLimits lim = ChannelBandLimits(band);
+    if (mhz && *mhz >= lim.low && *mhz <= lim.high) return true;
+    platform::MsgBox(Tr(MsgFreqOutOfRange), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    return false;
+}
+
+// Puts the clipboard into the row; the caller checked that it fits.
+bool PutClipboard(int band, int group, int row) {
+    ChannelRecord r = ChannelClipboard;
+    r.ChNo = static_cast<Integer>(row);
+    r.InUse = 1;
+    if (const int s = SlotOf(band, group, row)) {
+        ChannelTable(band, s, group) = r;
+        return true;
+    }
+    Integer& count = WorkDocument.ChannelCount(band, group);
+    if (count < 0 || count >= SlotLimit(band, group)) return false;
+    ++count;
+    ChannelTable(band, count, group) = r;
+    return true;
+}
+
+ListEditResult Rows(int first, int last) { return {first, last}; }
+
+}  // namespace
+
+int ListEditRowLimit(int band, int group) { return SlotLimit(band, group); }
+
+void CopyChannel(int band, int group, int row) {
+    if (SlotLimit(band, group) == 0) return;
+    const int s = SlotOf(band, group, row);
+    ChannelClipboard = s ? ChannelTable(band, s, group) : ChannelRecord{};
+    ChannelClipboardFull = true;
+}
+
+ListEditResult DeleteChannel(int band, int group, int row) {
+    if (group == VfoGroupOf(band) || !InRange(band, group, row)) return {};
+    const int s = SlotOf(band, group, row);
+    if (s == 0) return Rows(row, row);  // still redrawn: the cell clears, the panel hides
+    RemoveChannel(s, band, group);
+    RevalidateChannelRefs(band, group);
+    return Rows(row, row);
+}
+
+ListEditResult CutChannel(int band, int group, int row) {
+    if (group == VfoGroupOf(band) || SlotLimit(band, group) == 0) return {};
+    CopyChannel(band, group, row);
+    return DeleteChannel(band, group, row);
+}
+
+ListEditResult PasteChannel(int band, int group, int row) {
+    if (!InRange(band, group, row) || !ChannelClipboardFull || ChannelClipboard.InUse < 1) return {};
+    if (!ClipboardFits(band)) return {};
+    if (!PutClipboard(band, group, row)) return {};
+    RevalidateChannelRefs(band, group);
+    return Rows(row, row);
+}
+
+ListEditResult InsertChannel(int band, int group, int row) {
+    const int top = ListEditRowLimit(band, group);
+    if (!InRange(band, group, row)) return {};
+    // The channel with the highest number would have nowhere to go.
+    if (SlotOf(band, group, top) != 0) return {};
+    const bool paste = ChannelClipboardFull && ChannelClipboard.InUse >= 1;
+    if (paste && !ClipboardFits(band)) return {};
+    const int count = std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
+    for (int s = 1; s <= count; ++s) {
+        ChannelRecord& r = ChannelTable(band, s, group);
+        if (r.ChNo >= row) ++r.ChNo;
+    }
+    if (paste) PutClipboard(band, group, row);
+    RevalidateChannelRefs(band, group);
+    return Rows(row, top);
+}
+
+void ResetChannelClipboard() {
+    ChannelClipboard = ChannelRecord{};
+    ChannelClipboardFull = false;
+}
+
+}  // namespace ulbrix

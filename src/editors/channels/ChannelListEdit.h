@@ -1,0 +1,43 @@
+// Copy, Cut, Paste, Insert and Delete of the channel of one grid row. Rows are
+// channel numbers; each group keeps its channels packed in slots 1..count,
+// found by number, so no edit leaves a live channel past the count.
+#pragma once
+
+#include "core/Records.h"
+
+namespace ulbrix {
+
+// One channel record; full after the first Copy or Cut, for the whole run.
+inline ChannelRecord ChannelClipboard;
+inline bool ChannelClipboardFull = false;
+
+// The rows an edit changed, to redraw: first..last (0, 0 when nothing changed).
+struct ListEditResult {
+    int firstRow = 0;
+    int lastRow = 0;
+    bool changed() const { return firstRow > 0; }
+};
+
+// The highest row a group's list edits reach: the group's grid rows
+// (40, CB plan 3 80, MEM 99, VFO 1); 0 outside the band.
+int ListEditRowLimit(int band, int group);
+
+// The channel of the row into the clipboard (a free row gives a record not in use).
+void CopyChannel(int band, int group, int row);
+// Copy, then Delete; the VFO group is left alone (not even copied).
+ListEditResult CutChannel(int band, int group, int row);
+// The clipboard's channel into the row under the row's number, replacing a
+// channel there; refused (nothing changes) for an empty clipboard, a row past
+// the limit or a frequency outside the band ("Frequency is out of range.").
+ListEditResult PasteChannel(int band, int group, int row);
+// Every channel from the row up moves one number up, then the clipboard is
+// pasted into the row. Refused when the highest number is taken or the paste
+// would be refused for its frequency.
+ListEditResult InsertChannel(int band, int group, int row);
+// Removes the channel of the row; the VFO group is left alone.
+ListEditResult DeleteChannel(int band, int group, int row);
+
+// Back to the state of a fresh process (tests).
+void ResetChannelClipboard();
+
+}  // namespace ulbrix

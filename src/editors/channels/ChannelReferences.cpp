@@ -1,0 +1,105 @@
+#include "editors/channels/ChannelReferences.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/GlobalState.h"
+#include "core/ModFun.h"
+#include "editors/WindowCalls.h"
+
+namespace ulbrix {
+
+namespace {
+
+// The group's slots 1..count, the count held inside the table.
+int UsedSlots(int band, int group) {
+    return std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
+}
+
+}  // namespace
+
+int ValidDTMFIndex(int n) { return DTMFCodeExists(n) ? n : 0; }
+
+bool DTMFCodeExists(int n) {
+    // Numbers outside 1..16 (from a file or a radio) name no memory.
+    if (n < 1 || n > 16) return false;
+    return !TrimNull(WorkDocument.Settings.DtmfAutodial[static_cast<std::size_t>(n)]).empty();
+}
+
+QStringList FillChannelCombo(int band, int group, int kind) {
+    std::vector<int> numbers;
+    for (int s = 1; s <= UsedSlots(band, group); ++s) {
+        const int n = ChannelTable(band, s, group).ChNo;
+        if (kind == 0 ? (n <= LastNumberedChannel) : (n > LastNumberedChannel)) numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    QStringList items;
+    for (int n : numbers) items << GetCHName(n);
+    return items;
+}
+
+int ChannelNumberCompare(int a, int ch) {
+    return ((a > LastNumberedChannel) == (ch > LastNumberedChannel)) ? a : 0;
+}
+
+int CountValidGroupChannels(int band, int group, int ch) {
+    const int last = band == BandCB ? 10 : 9;
+    int count = 0;
+    for (int g = 1; g <= last; ++g) {
+        if (WorkDocument.Settings.GroupValid(band, g) != 1) continue;
+        for (int s = 1; s <= UsedSlots(band, g); ++s) {
+            const int n = ChannelTable(band, s, g).ChNo;
+            if (n < LastNumberedChannel && !(g == group && n == ch)) ++count;
+        }
+    }
+    return count;
+}
+
+int CountGroupChannels(int band, int group) {
+    int count = 0;
+    for (int s = 1; s <= UsedSlots(band, group); ++s)
+        if (ChannelTable(band, s, group).ChNo <= LastNumberedChannel) ++count;
+    return count;
+}
+
+int CountChannelsOfKind(int band, int group, int ch) {
+    int count = 0;
+    for (int s = 1; s <= UsedSlots(band, group); ++s)
+        if (ChannelNumberCompare(ChannelTable(band, s, group).ChNo, ch) != 0) ++count;
+    return count;
+}
+
+int ValidChannelOr(int band, int group, int ch) {
+    int candidate = 0;
+    for (int s = 1; s <= UsedSlots(band, group); ++s) {
+        const int n = ChannelTable(band, s, group).ChNo;
+        if (n == ch) return ch;
+        if (candidate == 0) candidate = ChannelNumberCompare(n, ch);
+    }
+    return candidate;
+}
+
+void RevalidateChannelRefs(int band, int group) {
+    GeneralSettingsRecord& s = WorkDocument.Settings;
+    Integer* refs[] = {&s.GroupSetA(band, group, 0), &s.GroupSetA(band, group, 1), &s.WorkChannel(band, group),
+                       &s.GroupSetB(band, group, 0), &s.GroupSetB(band, group, 1)};
+    for (Integer* r : refs) *r = static_cast<Integer>(ValidChannelOr(band, group, *r));
+    calls::InitValidComboList();
+    calls::ShowValidComboText();
+}
+
+QString GetCHName(int number) {
+    if (number <= LastNumberedChannel) return QString::number(number);
+    return QStringLiteral("M") + QString::number(number - LastNumberedChannel);
+}
+
+int GetCHID(const QString& name) {
+    const QString t = TrimNull(name);
+    if (t.startsWith(QLatin1Char('M'))) {
+        const int n = ValOrDefault(t.mid(1), -1);
+        return n < 0 ? 0 : n + LastNumberedChannel;
+    }
+    return ValOrDefault(t, 0);
+}
+
+}  // namespace ulbrix

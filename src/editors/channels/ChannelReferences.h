@@ -1,0 +1,43 @@
+// Per-group channel references (work channel and the four group settings)
+// and the tests of DTMF autodial memories and roger-beep patterns the channel
+// lists use. Channel numbers 1..40 are numbered channels, above 40
+// memory-style ones ("M" + number - 40).
+#pragma once
+
+#include <QStringList>
+
+namespace ulbrix {
+
+constexpr int LastNumberedChannel = 40;
+
+// n when autodial memory n (1..16) holds a code, else 0 (also outside 1..16).
+int ValidDTMFIndex(int n);
+bool DTMFCodeExists(int n);
+
+// The numbers of a group's numbered channels (kind 0) or memory-style ones
+// as "M<n-40>" (kind 1), ascending by number. Reads only: filling a list
+// never changes a group's count.
+QStringList FillChannelCombo(int band, int group, int kind = 0);
+
+// a when a and ch are both numbered or both memory-style, else 0.
+int ChannelNumberCompare(int a, int ch);
+// Channels numbered below 40 in the valid groups 1..10 (CB) or 1..9 (HF,
+// HAM), leaving out channel ch of `group`.
+int CountValidGroupChannels(int band, int group, int ch);
+// Slots 1..count holding a channel numbered 40 or below.
+int CountGroupChannels(int band, int group);
+// Slots 1..count holding a channel of ch's kind.
+int CountChannelsOfKind(int band, int group, int ch);
+// ch when the group holds it; else the first channel of ch's kind in slot
+// order; 0 when there is none (0 counts as a numbered channel).
+int ValidChannelOr(int band, int group, int ch);
+// Points each of the group's five channel references at a channel that
+// exists, then has an open channel editor refresh its lists.
+void RevalidateChannelRefs(int band, int group);
+
+// Channel number to its name ("7", "M1" for 41) and back ("M16" 56, "12" 12,
+// anything else 0).
+QString GetCHName(int number);
+int GetCHID(const QString& name);
+
+}  // namespace ulbrix

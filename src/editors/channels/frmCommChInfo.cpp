@@ -1,0 +1,746 @@
+#include "editors/channels/frmCommChInfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/ChannelList.h"
+#include "core/GlobalState.h"
+#include "core/ModEnglish.h"
+#include "core/ModEnglishChannelInfo.h"
+#include "core/ModEnglishPrint.h"
+#include "core/ModFreFile.h"
+#include "core/ModFun.h"
+#include "core/ModInitV.h"
+#include "core/ModPubFun.h"
+#include "editors/ComboHelpers.h"
+#include "editors/channels/ChannelAttributes.h"
+#include "editors/channels/ChannelGridModel.h"
+#include "editors/channels/ChannelListEdit.h"
+#include "editors/channels/ChannelReferences.h"
+#include "editors/channels/ChannelTableEdit.h"
+#include "editors/channels/FrequencyRules.h"
+#include "editors/settings/RogerBeepRules.h"
+#include "mainwindow/frmMain.h"
+#include "platform/MsgBox.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/GridEditBox.h"
+
+namespace ulbrix {
+
+namespace {
+
+const QString DetailCaption = QStringLiteral("More Information -- CH ");
+
+// Band list texts; the hidden list's index is the band number.
+const QStringList BandItems = {QStringLiteral("CB -- 26.96500 - 27.86125 MHz"),
+                               QStringLiteral("HF -- 24.7150 - 30.1050 MHz"),
+                               QStringLiteral("HAM -- 28.0000 - 29.7000 MHz")};
+
+QStringList OffOnItems() { return TrItems(CapOffOn); }
+QStringList RepItems() { return {TrItem(CapOffOn, 1), QStringLiteral("REP+"), QStringLiteral("REP-")}; }
+QStringList DisableEnableItems() { return TrItems(CapDisableEnable); }
+QStringList DelAddItems() { return TrItems(CapDelAdd); }
+QStringList MemRefStartItems() { return {QStringLiteral("Off")}; }
+QStringList SharedPlanItems() { return {QStringLiteral("U"), QStringLiteral("UK")}; }
+QStringList ModeItems() { return FillModeCombo(); }
+QStringList RogerItems() {
+    QStringList items{TrItem(CapOffOn, 1)};
+    for (int n = 1; n <= 8; ++n)
+        if (ValidRBIndex(n) > 0) items << QString::number(n);
+    return items;
+}
+QStringList DtmfItems() {
+    QStringList items{TrItem(CapOffOn, 1)};
+    for (int n = 1; n <= 16; ++n)
+        if (DTMFCodeExists(n)) items << QString::number(n);
+    return items;
+}
+
+// One row per attribute list of the detail panel: its items and where it
+// stands (panel row and column pair; -1: not shown). A list whose caption
+// label stands beside it names that label.
+struct PanelList {
+    int combo;
+    int label;
+    QStringList (*items)();
+    int row;
+    int pair;
+};
+// The transmit and receive code lists (CTCSS or DCS) share one place each; the
+// tone type decides which of the two shows.
+constexpr PanelList PanelLists[] = {
+    {17, 17, ToneTypeItems, 0, 0},      {0, 0, CtcssItems, 1, 0},         {16, -1, DcsItems, 1, 0},
+    {18, 16, ToneTypeItems, 2, 0},      {19, 18, CtcssItems, 3, 0},       {20, -1, DcsItems, 3, 0},
+    {12, 12, ModeItems, 4, 0},          {10, 10, DelAddItems, 5, 0},      {9, 9, OffOnItems, 6, 0},
+    {6, 6, OffOnItems, 7, 0},           {7, 7, RepItems, 8, 0},           {22, 20, MemRefStartItems, 9, 0},
+    {23, 21, SharedPlanItems, 10, 0},   {2, 2, OffOnItems, 0, 1},         {3, 3, OffOnItems, 1, 1},
+    {21, 19, OffOnItems, 2, 1},         {4, 4, OffOnItems, 3, 1},         {5, 5, OffOnItems, 4, 1},
+    {11, 11, RogerItems, 5, 1},         {13, 13, DtmfItems, 6, 1},        {14, 14, DtmfItems, 7, 1},
+    {15, 15, DtmfItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
+};
+
+// Caption of each Label5: a language table, or a word that reads the same in
+// both languages.
+struct LabelCaption {
+    const TextTable* table;
+    const char* same;
+};
+const std::array<LabelCaption, 22> Label5Captions = {{
+    {&CapCTCDCS, nullptr},  {&CapQTDQTEnc, nullptr}, {&CapHICUT, nullptr},  {&CapNB, nullptr},
+    {&CapECHO, nullptr},    {&CapPlus10KHz, nullptr}, {&CapBUSY, nullptr},  {nullptr, "REP"},
+    {nullptr, "TSQ"},       {nullptr, "Public"},     {&CapScan, nullptr},   {nullptr, "Roger"},
+    {nullptr, "Mode"},      {nullptr, "BOT"},        {nullptr, "EOT"},      {nullptr, "Call"},
+    {&CapRXCTC, nullptr},   {&CapTXCTC, nullptr},    {&CapCTCDCS, nullptr}, {nullptr, "ANL"},
+    {nullptr, "CB Mem Chan ID"}, {nullptr, "CB Mem Band"},
+}};
+
+const CaptionRow WindowCaptions[] = {
+    {"", &CapChannelInformation},    {"Label3", &CapSelectHFHAM},     {"Label1", &CapBand},
+    {"Label6", &CapWorkGroup},       {"Label2_4", &CapCurrentWorkChannel}, {"Label2_5", &CapMEMCHX},
+    {"Label2_6", &CapGroupValid},    {"CommandCheckBand", &CapCheckRadioBand},
+    {"CommandCHInfoEdit", &CapChannel}, {"CommandClose", &CapClose}, {"CommandHelp", &CapHelp},
+};
+
+QString Name(const char* base, int i) { return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(i); }
+
+// Items of a list replaced without a pick; the selection is the caller's.
+void SetItems(QComboBox* box, const QStringList& items) {
+    box->clear();
+    box->addItems(items);
+}
+
+}  // namespace
+
+frmCommChInfo::frmCommChInfo(QWidget* parent) : EditorBase(parent) {
+    setObjectName(FormName::ChannelInfo);
+    FillGuard guard(*this);
+    Trap(QString(), [&] {
+        buildControls();
+        InitGridFormat();
+        ChangShowByLanguage();
+        const int band = std::clamp<int>(WorkDocument.Band, 0, 2);
+        BandView = band;
+        // A CB document shows CB in the band list until the user picks HF or HAM.
+        if (band == BandCB) combo2_->insertItem(0, BandItems.at(0));
+        combo7_->setCurrentIndex(band);
+        combo2_->setCurrentIndex(combo2_->findText(BandItems.at(band)));
+        applyBand(band, false);
+        ChInfoLoaded = true;
+        ReShowGridHook = [this](int row) { reShowGrid(row); };
+    });
+}
+
+frmCommChInfo::~frmCommChInfo() {
+    if (ChInfoLoaded && ReShowGridHook) formUnload();
+}
+
+QString frmCommChInfo::handlerErrorText() const { return QStringLiteral("frmCommChInfo"); }
+
+void frmCommChInfo::formUnload() {
+    ChInfoLoaded = false;
+    ReShowGridHook = nullptr;
+}
+
+// ---- building ----
+
+void frmCommChInfo::buildControls() {
+    auto* top = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    top->addLayout(body);
+    auto* left = new QVBoxLayout;
+    body->addLayout(left);
+
+    frame1_ = new QGroupBox(this);
+    frame1_->setObjectName("Frame1");
+    auto* groupGrid = new QGridLayout(frame1_);
+    auto addRow = [&](int r, QLabel*& label, const char* labelName, QComboBox*& box, const char* boxName) {
+        label = new QLabel(frame1_);
+        label->setObjectName(labelName);
+        box = new QComboBox(frame1_);
+        box->setObjectName(boxName);
+        SetCaptionBuddy(label, box);
+        groupGrid->addWidget(label, r, 0, Qt::AlignRight);
+        groupGrid->addWidget(box, r, 1);
+    };
+    addRow(0, label3_, "Label3", combo2_, "Combo2");
+    addRow(1, label1_, "Label1", combo6_, "Combo6");
+    addRow(2, label6_, "Label6", combo3_, "Combo3");
+    for (int i = 4; i <= 6; ++i) {
+        QLabel* l = nullptr;
+        QComboBox* c = nullptr;
+        const QByteArray ln = Name("Label2", i).toLatin1();
+        const QByteArray cn = Name("Combo1", i).toLatin1();
+        addRow(i - 1, l, ln.constData(), c, cn.constData());
+        label2_[static_cast<std::size_t>(i)] = l;
+        combo1_[static_cast<std::size_t>(i)] = c;
+    }
+    combo7_ = new QComboBox(this);
+    combo7_->setObjectName("Combo7");
+    combo7_->addItems(BandItems);
+    combo7_->hide();
+    combo2_->addItems(BandItems.mid(1));
+    combo2_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    left->addWidget(frame1_);
+
+    grid_ = new platform::FlexGrid(this);
+    grid_->setObjectName("MSFlexGrid1");
+    grid_->setMinimumHeight(260);
+    left->addWidget(grid_, 1, Qt::AlignLeft);
+    text1_ = new platform::GridEditBox(grid_);
+    text1_->setObjectName("Text1");
+    text1_->setKeyFilter([](QChar c) { return c.isDigit() || c == QLatin1Char('.'); });
+    text1_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), text1_));
+    text1_->installEventFilter(this);
+
+    frame2_ = new QGroupBox(this);
+    frame2_->setObjectName("Frame2");
+    auto* panel = new QGridLayout(frame2_);
+    for (std::size_t i = 0; i < label5_.size(); ++i) {
+        label5_[i] = new QLabel(frame2_);
+        label5_[i]->setObjectName(Name("Label5", static_cast<int>(i)));
+    }
+    for (std::size_t i = 0; i < combo8_.size(); ++i) {
+        combo8_[i] = new QComboBox(frame2_);
+        combo8_[i]->setObjectName(Name("Combo8", static_cast<int>(i)));
+    }
+    for (const PanelList& p : PanelLists) {
+        QComboBox* box = combo8(p.combo);
+        QLabel* label = p.label >= 0 ? label5(p.label) : nullptr;
+        if (label) SetCaptionBuddy(label, box);
+        if (p.row < 0) {
+            box->hide();
+            if (label) label->hide();
+            continue;
+        }
+        if (label) panel->addWidget(label, p.row, 2 * p.pair, Qt::AlignRight);
+        panel->addWidget(box, p.row, 2 * p.pair + 1);
+        const int index = p.combo;
+        onPick(box, [this, index](int) { Combo8_Click(index); });
+    }
+    panel->setRowStretch(11, 1);
+    body->addWidget(frame2_, 0, Qt::AlignTop);
+    // The panel's place stays when it hides, so the grid does not jump.
+    QSizePolicy keep = frame2_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    frame2_->setSizePolicy(keep);
+    frame2_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    top->addLayout(buttons);
+    auto button = [&](const char* name) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+        return b;
+    };
+    commandCheckBand_ = button("CommandCheckBand");
+    commandChInfoEdit_ = button("CommandCHInfoEdit");
+    buttons->addStretch(1);
+    commandClose_ = button("CommandClose");
+    commandHelp_ = button("CommandHelp");
+    // These buttons have no command behind them.
+    commandCheckBand_->setEnabled(false);
+    commandChInfoEdit_->setEnabled(false);
+    commandHelp_->setEnabled(false);
+
+    onPick(combo2_, [this](int index) { Combo2_Click(index); });
+    onPick(combo6_, [this](int) { Combo6_Click(true); });
+    for (int i = 4; i <= 6; ++i) onPick(combo1_[static_cast<std::size_t>(i)], [this, i](int) { Combo1_Click(i); });
+    IgnoreWheelUnlessFocused(combo3_);
+    onClick(commandClose_, [this] {
+        if (QWidget* w = parentWidget()) w->close();
+        else close();
+    });
+    onEvent(grid_, &platform::FlexGrid::enterCell, [this](int, int) {
+        editRow_ = grid_->row();
+        ShowCurrentRowDetail();
+    });
+    onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int row, int col) {
+        if (row < 1 || col < 1) return;
+        setWindowTitle(Tr(CapChannelInformation));
+        EnterGridEdit();
+    });
+    onEvent(grid_, &platform::FlexGrid::enterPressed, [this] { EnterGridEdit(); });
+    onEvent(grid_, &platform::FlexGrid::rightMouseDown,
+            [this](int row, int col, QPoint pos) { MSFlexGrid1_MouseDown(row, col, pos); });
+    onEvent(text1_, &platform::GridEditBox::commitRequested, [this] { SaveShowGridData(); });
+}
+
+void frmCommChInfo::InitGridFormat() {
+    grid_->setCols(2);
+    grid_->setRows(2);
+    grid_->setFixedRows(1);
+    grid_->setFixedCols(1);
+    grid_->setColAlignment(0, Qt::AlignCenter);
+    grid_->setColAlignment(1, Qt::AlignCenter);
+    grid_->setRowHeightTwips(0, 510);
+    // Wide enough for the header "CH No." in either language.
+    grid_->setColWidthTwips(0, 750);
+    grid_->setColWidthTwips(1, 1260);
+    frame2_->hide();
+    text1_->hide();
+}
+
+// The lists whose items never change while the window is open, and those
+// built from the current language and the document.
+void frmCommChInfo::fillDesignLists() {
+    for (const PanelList& p : PanelLists) SetItems(combo8(p.combo), p.items());
+    SetItems(combo1_[5], {"M1", "M2", "M3", "M4", "M5", "M6"});
+    SetItems(combo1_[6], OffOnItems());
+}
+
+void frmCommChInfo::ChangShowByLanguage() {
+    FillGuard guard(*this);
+    applyCaptions(WindowCaptions);
+    grid_->setTextMatrix(0, 0, Tr(CapCHNo));
+    grid_->setTextMatrix(0, 1, Tr(CapFrequency));
+    for (std::size_t i = 0; i < label5_.size(); ++i) {
+        const LabelCaption& c = Label5Captions[i];
+        label5_[i]->setText(c.table ? Tr(*c.table) : QString::fromLatin1(c.same));
+    }
+    fillDesignLists();
+}
+
+QString frmCommChInfo::offWord() const { return TrItem(CapOffOn, 1); }
+
+// ---- band and group ----
+
+int frmCommChInfo::shownBand() const { return combo7_ ? std::clamp(combo7_->currentIndex(), 0, 2) : 0; }
+
+int frmCommChInfo::shownGroup() const {
+    const int g = combo6_ ? combo6_->currentIndex() + 1 : 0;
+    return g >= 1 && g <= GroupsOfBand(shownBand()) ? g : 0;
+}
+
+QList<int> frmCommChInfo::ShownChannelPosition() const { return {shownBand(), shownGroup(), grid_->row()}; }
+
+void frmCommChInfo::Combo2_Click(int index) {
+    const int band = BandItems.indexOf(combo2_->itemText(index));
+    if (band < 0) return;
+    if (band != BandCB) {
+        // CB, once left, is not offered again.
+        const int cb = combo2_->findText(BandItems.at(0));
+        if (cb >= 0) {
+            FillGuard guard(*this);
+            combo2_->removeItem(cb);
+            combo2_->setCurrentIndex(combo2_->findText(BandItems.at(band)));
+        }
+    }
+    combo7_->setCurrentIndex(band);
+    applyBand(band, true);
+}
+
+// The band switch. The band's range applies whenever a band is shown, so a
+// typed frequency is always checked against the band on screen.
+void frmCommChInfo::applyBand(int band, bool userPick) {
+    if (userPick && band != WorkDocument.Band) WorkDocument.Band = static_cast<Integer>(band);
+    App.BandRangeText = ChannelBandRangeText(band);
+    ParseBandRange();
+    const bool hfHam = band != BandCB;
+    for (int i : {5, 7}) {
+        combo8(i)->setVisible(hfHam);
+        label5(i)->setVisible(hfHam);
+    }
+    if (fMainForm) fMainForm->setWindowTitle(MainCaptionText());
+    BandView = band;
+    FillGroupCombos(band);
+    FillGuard guard(*this);
+    const int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)];
+    const int index = work >= 1 && work <= combo6_->count() ? work - 1 : 0;
+    combo6_->setCurrentIndex(index);
+    Combo6_Click(false);
+    if (userPick && shownGroup() > 0)
+        WorkDocument.LastRow(band, shownGroup()) = static_cast<Integer>(editRow_);
+}
+
+void frmCommChInfo::FillGroupCombos(int band) {
+    FillGuard guard(*this);
+    QStringList names;
+    for (int g = 1; g <= NamedGroupsOf(band); ++g)
+        names << FixedToQString(WorkDocument.Settings.GroupName(band, g));
+    if (band != BandCB) names << QStringLiteral("MEM") << QStringLiteral("VFO");
+    SetItems(combo6_, names);
+    InitComboWorkGroup();
+}
+
+void frmCommChInfo::InitComboWorkGroup() {
+    FillGuard guard(*this);
+    QStringList items;
+    for (int i = 0; i < combo6_->count(); ++i) items << combo6_->itemText(i);
+    SetItems(combo3_, items);
+    int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(shownBand())];
+    if (work < 1 || work > combo3_->count()) work = 1;  // shown as the first group, not stored
+    combo3_->setCurrentIndex(combo3_->count() > 0 ? work - 1 : -1);
+}
+
+void frmCommChInfo::Combo6_Click(bool userPick) {
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (group == 0) return;
+    if (userPick) {
+        WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
+        // The band's work group follows a named group (HAM's MEM too).
+        const int lastStored = band == BandCB ? 7 : band == BandHF ? 15 : 13;
+        if (group <= lastStored) WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
+    }
+    frame1_->setTitle(label1_->text() + QStringLiteral(" -- ") + combo6_->currentText());
+    InitValidComboList();
+    InitComboWorkGroup();
+    SetEditNoVisable();
+    SetGridData();
+    if (grid_->rows() > 1) grid_->setRow(1);
+    editRow_ = grid_->row();
+    ShowCurrentRowDetail();
+}
+
+void frmCommChInfo::SetGroupControlsVisible(int group) {
+    const int band = shownBand();
+    auto show = [&](QWidget* control, QWidget* label, bool on) {
+        control->setVisible(on);
+        label->setVisible(on);
+    };
+    const bool mem = group == MemGroupOf(band);
+    const bool vfo = group == VfoGroupOf(band);
+    show(combo1_[4], label2_[4], band == BandCB || (!mem && !vfo));
+    show(combo1_[5], label2_[5], false);
+    show(combo1_[6], label2_[6], band == BandCB || (!mem && !vfo));
+    show(combo3_, label6_, band == BandCB || !vfo);
+}
+
+void frmCommChInfo::Combo1_Click(int index) {
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (group == 0) return;
+    GeneralSettingsRecord& s = WorkDocument.Settings;
+    if (index == 4) {
+        if (band == BandCB && group == 7) return;  // plan 7 shows plan 5's work channel
+        s.WorkChannel(band, group) = static_cast<Integer>(GetCHID(combo1_[4]->currentText()));
+        return;
+    }
+    if (index != 6) return;
+    const int picked = combo1_[6]->currentIndex();
+    if (picked < 0) return;
+    const int last = band == BandCB ? 15 : 12;
+    bool otherValid = false;
+    for (int g = 1; g <= last; ++g)
+        if (g != group && s.GroupValid(band, g) > 0) otherValid = true;
+    if (picked == 0 && !otherValid) {
+        // The last valid group stays on: the list goes back to ON, which is stored.
+        {
+            FillGuard guard(*this);
+            combo1_[6]->setCurrentIndex(1);
+        }
+        Combo1_Click(6);
+        return;
+    }
+    const bool addDefault = s.GroupValid(band, group) == 0 && picked == 1 && CountGroupChannels(band, group) == 0;
+    s.GroupValid(band, group) = static_cast<Integer>(picked);
+    InitComboWorkGroup();
+    if (addDefault) {
+        AddGroupDefaultChannel(band, group);
+        RevalidateChannelRefs(band, group);
+    }
+}
+
+void frmCommChInfo::ReShow_Group_Name() {
+    Trap(handlerErrorText(), [this] { ReShow_Group_NameNow(); });
+}
+
+void frmCommChInfo::ReShow_Group_NameNow() {
+    const int band = shownBand();
+    const int group = shownGroup();
+    FillGroupCombos(band);
+    FillGuard guard(*this);
+    if (group >= 1 && group <= combo6_->count()) combo6_->setCurrentIndex(group - 1);
+    frame1_->setTitle(label1_->text() + QStringLiteral(" -- ") + combo6_->currentText());
+}
+
+// ---- the lists of the group and the panel ----
+
+void frmCommChInfo::InitValidComboList() {
+    Trap(handlerErrorText(), [this] { InitValidComboListNow(); });
+}
+
+void frmCommChInfo::InitValidComboListNow() {
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (group == 0 || group == MemGroupOf(band)) return;
+    FillGuard guard(*this);
+    SetItems(combo1_[4], FillChannelCombo(band, group));
+}
+
+void frmCommChInfo::ShowValidComboText() {
+    Trap(handlerErrorText(), [this] { ShowValidComboTextNow(); });
+}
+
+void frmCommChInfo::ShowValidComboTextNow() {
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (group == 0 || group == MemGroupOf(band)) return;
+    const int entry = band == BandCB && group == 7 ? 5 : group;
+    FillGuard guard(*this);
+    SelectComboText(combo1_[4], GetCHName(WorkDocument.Settings.WorkChannel(band, entry)));
+}
+
+void frmCommChInfo::ShowRB() {
+    Trap(handlerErrorText(), [this] { ShowRBNow(); });
+}
+
+void frmCommChInfo::ShowRBNow() {
+    FillGuard guard(*this);
+    QComboBox* box = combo8(11);
+    const QString kept = box->currentText();
+    SetItems(box, RogerItems());
+    if (box->isVisibleTo(frame2_)) SelectComboText(box, kept);
+    else box->setCurrentIndex(-1);
+}
+
+void frmCommChInfo::ShowDTMF() {
+    Trap(handlerErrorText(), [this] { ShowDTMFNow(); });
+}
+
+void frmCommChInfo::ShowDTMFNow() {
+    FillGuard guard(*this);
+    const QStringList items = DtmfItems();
+    for (int i : {13, 14, 15}) {
+        QComboBox* box = combo8(i);
+        const QString kept = box->currentText();
+        SetItems(box, items);
+        if (box->isVisibleTo(frame2_)) SelectComboText(box, kept);
+        else box->setCurrentIndex(-1);
+    }
+}
+
+// ---- the grid ----
+
+void frmCommChInfo::reportCorrupt(int count) {
+    // One message however many cells hold a stored frequency that is no number.
+    if (count > 0) platform::MsgBox(QStringLiteral("Not IsNumeric"));
+}
+
+void frmCommChInfo::SetGridData() {
+    const int band = shownBand();
+    const int group = shownGroup();
+    SetGroupControlsVisible(group);
+    FillGuard guard(*this);
+    if (group != MemGroupOf(band))
+        SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+    ShowValidComboText();
+    const GridLayout layout = GridLayoutOf(band, group);
+    const GridContents contents = GridContentsOf(band, group);
+    grid_->setRows(layout.rows);
+    grid_->setColWidthTwips(1, layout.frequencyWidthTw);
+    fitGridWidth();
+    for (int r = 1; r < layout.rows; ++r) {
+        grid_->setTextMatrix(r, 0, layout.labels.at(r - 1));
+        grid_->setTextMatrix(r, 1, contents.cells.at(r - 1));
+    }
+    const int row = InitialGridRow(band, group);
+    if (row >= 1 && row < layout.rows) {
+        grid_->setRow(row);
+        editRow_ = row;
+    }
+    reportCorrupt(contents.corruptCells);
+}
+
+void frmCommChInfo::fitGridWidth() {
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() + frame);
+}
+
+void frmCommChInfo::reShowGrid(int row) {
+    Trap(handlerErrorText(), [this, row] { reShowGridNow(row); });
+}
+
+void frmCommChInfo::reShowGridNow(int row) {
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (group == 0) return;
+    {
+        FillGuard guard(*this);
+        if (group != MemGroupOf(band))
+            SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+    }
+    InitComboWorkGroup();
+    if (row < 1 || row >= grid_->rows()) return;
+    bool corrupt = false;
+    grid_->setTextMatrix(row, 1, RowFrequencyText(band, group, row, &corrupt));
+    if (row == grid_->row()) ShowCurrentRowDetail();
+    reportCorrupt(corrupt ? 1 : 0);
+}
+
+void frmCommChInfo::SetEditNoVisable() { frame2_->hide(); }
+
+void frmCommChInfo::ShowCurrentRowDetail() {
+    const int band = shownBand();
+    const int group = shownGroup();
+    const int r = grid_->row();
+    if (r < 1 || group == 0) return;
+    const RowRecord rr = RecordOfRow(band, group, r);
+    if (!rr) {
+        frame2_->hide();
+        return;
+    }
+    frame2_->setTitle(DetailCaption + grid_->textMatrix(r, 0));
+    frame2_->show();
+    FillGuard guard(*this);
+    const bool memory = rr.memEntry > 0;
+    combo8(22)->setVisible(memory);
+    label5(20)->setVisible(memory);
+    if (memory) {
+        QComboBox* refs = combo8(22);
+        SetItems(refs, MemRefItems(band, group));
+        if (rr.record->MemRefCh == 255) refs->setCurrentIndex(0);
+        else SelectComboText(refs, QString::number(rr.record->MemRefCh));
+    }
+    const bool shared = memory && IsSharedMemPlan(band, group);
+    combo8(23)->setVisible(shared);
+    label5(21)->setVisible(shared);
+    if (shared) SelectComboIndex(combo8(23), rr.record->MemRefBand);
+    fillAttributes(*rr.record);
+}
+
+void frmCommChInfo::fillAttributes(const ChannelRecord& r) {
+    FillGuard guard(*this);
+    SetItems(combo8(12), FillModeCombo());
+    for (const AttributeField& f : ChannelAttributeFields()) {
+        QComboBox* box = combo8(f.index);
+        box->setCurrentIndex(AttributeShownIndex(f, r, ComboItems(box)));
+    }
+    showToneLists(17, 0, 16, combo8(17)->currentIndex());
+    showToneLists(18, 19, 20, combo8(18)->currentIndex());
+    EnableChannelFields(combo8(9)->currentIndex());
+}
+
+void frmCommChInfo::showToneLists(int /*typeList*/, int ctcssList, int dcsList, int toneType) {
+    const auto lists = ToneListsFor(toneType);
+    if (!lists) return;
+    combo8(ctcssList)->setVisible(lists->ctcss);
+    combo8(dcsList)->setVisible(lists->dcs);
+    // The caption beside the code lists names whichever of them shows.
+    QLabel* label = label5(ctcssList == 0 ? 0 : 18);
+    label->setVisible(lists->ctcss || lists->dcs);
+    SetCaptionBuddy(label, combo8(lists->dcs ? dcsList : ctcssList));
+}
+
+void frmCommChInfo::EnableChannelFields(int flag) {
+    const bool enabled = flag <= 0;
+    for (int i : PublicFollowerLists()) combo8(i)->setEnabled(enabled);
+    for (int i : PublicFollowerLabels()) label5(i)->setEnabled(enabled);
+    combo8(6)->setEnabled(true);
+    label5(6)->setEnabled(true);
+}
+
+void frmCommChInfo::Combo8_Click(int index) {
+    const int band = shownBand();
+    const int group = shownGroup();
+    const int row = grid_->row();
+    const RowRecord rr = RecordOfRow(band, group, row);
+    if (!rr) return;
+    QComboBox* box = combo8(index);
+    const int picked = box->currentIndex();
+    if (index == 22 || index == 23) {
+        if (!rr.memEntry) return;
+        if (index == 22) StoreMemRef(*rr.record, box->currentText());
+        else StoreMemRefBand(*rr.record, picked);
+        grid_->setTextMatrix(row, 1, MemRowFrequency(band, group, *rr.record));
+        return;
+    }
+    const AttributeField* f = AttributeFieldOf(index);
+    if (!f) return;
+    StoreAttribute(*f, *rr.record, picked, box->currentText());
+    if (index == 9) EnableChannelFields(picked);
+    if (index == 17) showToneLists(17, 0, 16, picked);
+    if (index == 18) showToneLists(18, 19, 20, picked);
+}
+
+// ---- typing in place ----
+
+void frmCommChInfo::EnterGridEdit() {
+    const int row = grid_->row();
+    const int col = grid_->col();
+    if (row < 1 || col != 1 || shownBand() == BandCB) return;
+    text1_->openAt(row, col, grid_->textMatrix(row, col));
+}
+
+void frmCommChInfo::SaveShowGridData() {
+    if (!text1_->isOpen()) return;
+    const int row = text1_->editRow();
+    const int col = text1_->editCol();
+    // Hidden first: a message the commit raises cannot come back into the box.
+    const QString text = text1_->takeText();
+    const int band = shownBand();
+    const int group = shownGroup();
+    if (row >= 1 && col == 1 && band != BandCB && group > 0) {
+        WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
+        EditChannelCell(band, group, row, col, text);
+    }
+    if (enterMove_) {
+        enterMove_ = false;
+        GridNextLine();  // with two columns, the next cell is always the next row's
+    }
+}
+
+void frmCommChInfo::commitPendingEdit() { SaveShowGridData(); }
+
+void frmCommChInfo::GridNextLine() {
+    int r = grid_->row() + 1;
+    if (r > grid_->rows() - 1) r = 1;
+    if (r >= 1 && r < grid_->rows()) grid_->setRow(r);
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCommChInfo::GridNextCol() {
+    const int c = grid_->col() + 1;
+    if (c > grid_->cols() - 1) {
+        grid_->setCol(1);
+        GridNextLine();
+    } else {
+        grid_->setCol(c);
+    }
+}
+
+bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Enter commits the row where the edit began, then moves down one row.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) enterMove_ = text1_->isOpen();
+    }
+    return EditorBase::eventFilter(watched, event);
+}
+
+// ---- the right-click menu ----
+
+void frmCommChInfo::MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos) {
+    const int band = shownBand();
+    if (band == BandHF && shownGroup() != MemGroupOf(band)) return;
+    if (row < 1) return;
+    grid_->setFocus(Qt::MouseFocusReason);
+    SaveShowGridData();
+    grid_->setCurrentCell(row, std::max(col, 1));
+    if (!fMainForm) return;
+    QMenu* menu = fMainForm->MnuListEdit();
+    if (!menu) return;
+    for (const char* name : {"MnuLECopy", "MnuLECut", "MnuLEDelete", "MnuLEInsert"})
+        if (QAction* a = fMainForm->menuAction(QString::fromLatin1(name))) a->setEnabled(true);
+    QAction* paste = fMainForm->menuAction(QStringLiteral("MnuLEPaste"));
+    if (paste) paste->setEnabled(ChannelClipboardFull);
+    if (PopupMenu) PopupMenu(menu, globalPos);
+    else menu->exec(globalPos);
+    // The main window's Tools menu works on whatever is current later.
+    if (paste) paste->setEnabled(true);
+}
+
+}  // namespace ulbrix

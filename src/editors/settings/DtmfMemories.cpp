@@ -1,0 +1,88 @@
+#include "editors/settings/DtmfMemories.h"
+
+#include "core/GlobalState.h"
+#include "core/ModFun.h"
+#include "editors/WindowCalls.h"
+
+namespace ulbrix {
+
+namespace {
+
+FixedText<16>& memory(int n) {
+    if (n < 1 || n > DtmfMemoryCount) throw std::out_of_range("DTMF memory number");
+    return WorkDocument.Settings.DtmfAutodial.at(static_cast<std::size_t>(n));
+}
+
+bool holdsCode(int n) { return n >= 1 && n <= DtmfMemoryCount && !TrimNull(memory(n)).empty(); }
+
+bool keep(Integer& reference) {
+    const Integer kept = KeptDtmfReference(reference);
+    if (kept == reference) return false;
+    reference = kept;
+    return true;
+}
+
+bool keepChannel(ChannelRecord& r) {
+    bool changed = keep(r.DtmfBot);
+    changed |= keep(r.DtmfEot);
+    changed |= keep(r.DtmfCall);
+    return changed;
+}
+
+}  // namespace
+
+bool IsDtmfKey(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'D') || (u >= 'a' && u <= 'd') || u == '*' || u == '#';
+}
+
+QString NormaliseDtmfText(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (out.size() >= DtmfMemoryLength) break;
+        if (IsDtmfKey(c)) out += c.toUpper();
+    }
+    return out;
+}
+
+QString DtmfMemoryText(int n) { return FixedToQString(memory(n)); }
+
+bool StoreDtmfMemory(int n, const QString& text) {
+    FixedText<16>& field = memory(n);
+    const QString value = NormaliseDtmfText(text);
+    if (value == FixedToQString(field)) return false;
+    field = QStringToFixed(value) + std::string(1, '\0');
+    return true;
+}
+
+Integer KeptDtmfReference(Integer reference) { return holdsCode(reference) ? reference : Integer{0}; }
+
+bool ClearStaleDtmfReferences() {
+    bool changed = false;
+    for (int b = 0; b < BandCount; ++b)
+        for (int g = 1; g <= MaxGroup; ++g)
+            for (int s = 1; s <= MaxSlot; ++s) {
+                // Every slot holding a channel, whatever the group's count says.
+                ChannelRecord& ch = ChannelTable(b, s, g);
+                if (ch.InUse == 1) changed |= keepChannel(ch);
+            }
+    for (int m = 1; m <= MemListSize; ++m) changed |= keepChannel(MemChannelList(m));
+    for (PublicDefaults* pub : {&WorkDocument.Settings.CBPublic, &WorkDocument.Settings.HAMPublic,
+                                &WorkDocument.Settings.HFPublic})
+        for (int w : {PubBot, PubEot, PubCall}) changed |= keep(pub->at(static_cast<std::size_t>(w)));
+    return changed;
+}
+
+void SetDTMFList() {
+    ClearStaleDtmfReferences();
+    calls::ShowDTMF();
+}
+
+QValidator::State DtmfValidator::validate(QString& input, int& pos) const {
+    const QString before = input.left(pos);
+    input = NormaliseDtmfText(input);
+    pos = std::min<int>(static_cast<int>(NormaliseDtmfText(before).size()), static_cast<int>(input.size()));
+    return Acceptable;
+}
+
+}  // namespace ulbrix

@@ -1,0 +1,87 @@
+#include "editors/settings/RogerBeepPlayer.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "core/GlobalState.h"
+#include "platform/ToneOutput.h"
+
+namespace ulbrix {
+
+namespace {
+
+const RogerBeepPattern* patternOf(int n) {
+    if (n < 1 || n > 8) return nullptr;
+    return &WorkDocument.RogerBeep.at(static_cast<std::size_t>(n));
+}
+
+}  // namespace
+
+void WaitWithEvents(int ms) {
+    if (ms <= 0) return;
+    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(std::max<qint64>(deadline.remainingTime(), 0), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        // The application is quitting: nested loops return at once, so stop here.
+        if (loop.exec() < 0) return;
+    }
+}
+
+PlayerIO SoundCardIO() {
+    // One device for the playback; it closes when the last copy of the IO goes.
+    auto out = std::make_shared<platform::ToneOutput>();
+    return PlayerIO{[out](int hz, int ms) { out->play(hz, ms); }, WaitWithEvents,
+                    [] { QCoreApplication::processEvents(); }};
+}
+
+Long GetRBTotalLength(int n) {
+    const RogerBeepPattern* p = patternOf(n);
+    if (!p) return 0;
+    Long total = 0;
+    for (int k = 1; k <= 14; ++k) total += Long{p->Tone.at(static_cast<std::size_t>(k)).Length} * 10;
+    return total;
+}
+
+bool PrepareRBPlay(int n) {
+    ++Player.Generation;
+    Player.StopPlay = false;
+    Player.PlayingRBIndex = static_cast<Integer>(n);
+    const RogerBeepPattern* p = patternOf(n);
+    Player.PlayLoops = p ? p->Recycle : 0;
+    Player.PlayIntervalMs = p ? Long{p->Interval} * 10 : 0;
+    return GetRBTotalLength(n) >= 5;
+}
+
+void PlayRB(const PlayerIO& io) {
+    const unsigned generation = Player.Generation;
+    const int n = Player.PlayingRBIndex;
+    const Long loops = Player.PlayLoops;
+    const int gapMs = static_cast<int>(std::clamp<Long>(Player.PlayIntervalMs, 0, MaxGapMs));
+    if (loops < 1 || !patternOf(n)) return;
+    auto stopped = [generation] { return Player.StopPlay || Player.Generation != generation; };
+    for (Long pass = 0; pass < loops; ++pass) {
+        for (int k = 1; k <= 14; ++k) {
+            // Read now: an edit made while the previous tone played is heard.
+            const RogerBeepTone tone = patternOf(n)->Tone.at(static_cast<std::size_t>(k));
+            const Long ms = Long{tone.Length} * 10;
+            if (ms <= 5) continue;
+            if (stopped()) return;
+            const int toneMs = static_cast<int>(std::min<Long>(ms, MaxToneMs));
+            const Long hz = Long{tone.Freq} * 10;
+            if (hz < 50)
+                io.wait(toneMs);
+            else
+                io.tone(static_cast<int>(std::min<Long>(hz, MaxToneHz)), toneMs);
+            io.pumpEvents();
+        }
+        io.wait(gapMs);
+    }
+}
+
+}  // namespace ulbrix

@@ -1,0 +1,140 @@
+// Copy, Cut, Paste, Insert and Delete on packed groups: no channel lost past
+// the count, across groups and bands.
+#include "ChannelTestSupport.h"
+
+#include "editors/channels/ChannelListEdit.h"
+#include "editors/channels/ChannelReferences.h"
+
+namespace channeltest {
+
+class ListEdits : public ChannelLogicTest {};
+
+TEST_F(ListEdits, DeleteAndCutRemoveTheChannelOfTheRowNotTheSlot) {
+    Fill(BandHAM, 4, {7, 5, 3});
+    WorkDocument.Settings.WorkChannel(BandHAM, 4) = 3;
+    // Row 3 is slot 3 by position but channel 3 by number: the number counts.
+    EXPECT_TRUE(DeleteChannel(BandHAM, 4, 7).changed());
+    EXPECT_EQ(Numbers(BandHAM, 4), (std::vector<int>{5, 3}));
+    EXPECT_TRUE(Packed(BandHAM, 4));
+    const ListEditResult cut = CutChannel(BandHAM, 4, 3);
+    EXPECT_EQ(cut.firstRow, 3);
+    EXPECT_EQ(Numbers(BandHAM, 4), (std::vector<int>{5}));
+    EXPECT_TRUE(Packed(BandHAM, 4));
+    EXPECT_TRUE(ChannelClipboardFull);
+    EXPECT_EQ(ChannelClipboard.ChNo, 3);
+    // The work channel that was cut now names a channel that exists.
+    EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHAM, 4), 5);
+    // A free row: nothing to remove, still redrawn.
+    EXPECT_TRUE(DeleteChannel(BandHAM, 4, 20).changed());
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHAM, 4), 1);
+}
+
+TEST_F(ListEdits, PasteCarriesEveryAttributeUnderTheRowsNumber) {
+    Fill(BandHF, 2, {5});
+    ChannelRecord& src = ChannelTable(BandHF, 1, 2);
+    src.Mode = 3;
+    src.RxCtcss = 12;
+    src.ANL = 1;
+    CopyChannel(BandHF, 2, 5);
+    Fill(BandHAM, 4, {9, 2});
+    EXPECT_TRUE(PasteChannel(BandHAM, 4, 9).changed());  // over channel 9
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHAM, 4), 2);
+    EXPECT_EQ(ChannelTable(BandHAM, 1, 4).ChNo, 9);
+    EXPECT_EQ(ChannelTable(BandHAM, 1, 4).Mode, 3);
+    EXPECT_EQ(ChannelTable(BandHAM, 1, 4).RxCtcss, 12);
+    EXPECT_TRUE(PasteChannel(BandHAM, 4, 11).changed());  // into a free row
+    EXPECT_EQ(Numbers(BandHAM, 4), (std::vector<int>{9, 2, 11}));
+    EXPECT_TRUE(Packed(BandHAM, 4));
+    // The group's own limits: HAM VFO takes row 1 only, a named group 40 rows.
+    EXPECT_FALSE(PasteChannel(BandHAM, 14, 2).changed());
+    WorkDocument.ChannelCount(BandHAM, 14) = 0;
+    EXPECT_TRUE(PasteChannel(BandHAM, 14, 1).changed());
+    EXPECT_FALSE(PasteChannel(BandHAM, 4, 41).changed());
+    EXPECT_TRUE(msgs_.texts().isEmpty());
+}
+
+TEST_F(ListEdits, APasteOutsideTheTargetBandIsRefused) {
+    Fill(BandHF, 2, {5});
+    ChannelTable(BandHF, 1, 2).RxFreq = "2500000 ";  // 25 MHz: HF, not HAM
+    CopyChannel(BandHF, 2, 5);
+    Fill(BandHAM, 4, {9});
+    const auto before = ChannelTable.v;
+    EXPECT_FALSE(PasteChannel(BandHAM, 4, 3).changed());
+    EXPECT_FALSE(InsertChannel(BandHAM, 4, 3).changed());
+    EXPECT_EQ(msgs_.texts(), (QStringList{"Frequency is out of range.", "Frequency is out of range."}));
+    EXPECT_EQ(ChannelTable.v, before);
+    EXPECT_TRUE(PasteChannel(BandHF, 3, 3).changed());
+}
+
+TEST_F(ListEdits, EmptyOrFreeClipboardsPasteNothing) {
+    Fill(BandHF, 2, {5});
+    EXPECT_FALSE(PasteChannel(BandHF, 2, 6).changed());
+    CopyChannel(BandHF, 2, 8);  // a free row
+    EXPECT_TRUE(ChannelClipboardFull);
+    EXPECT_EQ(ChannelClipboard.InUse, 0);
+    EXPECT_FALSE(PasteChannel(BandHF, 2, 6).changed());
+    // Cut in a VFO group leaves the clipboard as it was.
+    Fill(BandHF, 2, {5});
+    CopyChannel(BandHF, 2, 5);
+    Fill(BandHF, 17, {1});
+    EXPECT_FALSE(CutChannel(BandHF, 17, 1).changed());
+    EXPECT_EQ(ChannelClipboard.ChNo, 5);
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 17), 1);
+    EXPECT_FALSE(DeleteChannel(BandHF, 17, 1).changed());
+}
+
+TEST_F(ListEdits, InsertShiftsNumbersUpAndRefusesWhenTheTopIsTaken) {
+    Fill(BandHAM, 4, {1, 2, 3, 10});
+    Fill(BandHF, 2, {20});
+    CopyChannel(BandHF, 2, 20);
+    const ListEditResult r = InsertChannel(BandHAM, 4, 2);
+    EXPECT_EQ(r.firstRow, 2);
+    EXPECT_EQ(r.lastRow, 40);
+    EXPECT_EQ(Numbers(BandHAM, 4), (std::vector<int>{1, 3, 4, 11, 2}));
+    EXPECT_TRUE(Packed(BandHAM, 4));
+    // Channel 40 taken: no channel may be pushed off the end.
+    Fill(BandHAM, 5, {40, 1});
+    const auto before = ChannelTable.v;
+    EXPECT_FALSE(InsertChannel(BandHAM, 5, 1).changed());
+    EXPECT_EQ(ChannelTable.v, before);
+    // CB plan 3 reaches 80; the VFO group takes row 1 only while it is free.
+    Fill(BandCB, 3, {79, 78});
+    ChannelTable(BandCB, 2, 3).RxFreq = "2700500 ";
+    CopyChannel(BandCB, 3, 78);
+    EXPECT_TRUE(InsertChannel(BandCB, 3, 79).changed());
+    EXPECT_EQ(Numbers(BandCB, 3), (std::vector<int>{80, 78, 79}));
+    Fill(BandHF, 17, {1});
+    EXPECT_FALSE(InsertChannel(BandHF, 17, 1).changed());
+}
+
+TEST_F(ListEdits, InsertWithAnEmptyClipboardLeavesTheRowFree) {
+    Fill(BandHF, 16, {1, 2, 99});
+    EXPECT_FALSE(InsertChannel(BandHF, 16, 1).changed());  // 99 taken
+    Fill(BandHF, 16, {1, 2, 98});
+    EXPECT_TRUE(InsertChannel(BandHF, 16, 1).changed());
+    EXPECT_EQ(Numbers(BandHF, 16), (std::vector<int>{2, 3, 99}));
+    EXPECT_TRUE(Packed(BandHF, 16));
+}
+
+TEST_F(ListEdits, NoSequenceLosesAChannelPastTheCount) {
+    Fill(BandHAM, 6, {7, 5, 3, 12, 1});
+    CopyChannel(BandHAM, 6, 12);
+    const int ops[][2] = {{4, 5}, {2, 9}, {1, 3}, {3, 2}, {4, 1}, {1, 12}, {2, 12}, {3, 12}, {4, 7}, {2, 7}};
+    for (const auto& op : ops) {
+        switch (op[0]) {
+            case 1: CutChannel(BandHAM, 6, op[1]); break;
+            case 2: PasteChannel(BandHAM, 6, op[1]); break;
+            case 3: InsertChannel(BandHAM, 6, op[1]); break;
+            default: DeleteChannel(BandHAM, 6, op[1]); break;
+        }
+        ASSERT_TRUE(Packed(BandHAM, 6));
+        std::vector<int> n = Numbers(BandHAM, 6);
+        std::sort(n.begin(), n.end());
+        ASSERT_TRUE(std::adjacent_find(n.begin(), n.end()) == n.end()) << "duplicate channel number";
+        for (int k : n) ASSERT_TRUE(k >= 1 && k <= 40);
+        const int w = WorkDocument.Settings.WorkChannel(BandHAM, 6);
+        ASSERT_TRUE(w == 0 || std::find(n.begin(), n.end(), w) != n.end());
+    }
+}
+
+}  // namespace channeltest

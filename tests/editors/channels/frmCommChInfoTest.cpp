@@ -1,0 +1,356 @@
+// The channel editor driven as a user drives it: typing in place, the key
+// filter and the validator, commits on focus loss and before a save, the
+// panel's picks, the grid's menu and the last valid group.
+#include "ChannelTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTest>
+
+#include "core/ModInitV.h"
+#include "editors/channels/frmCommChInfo.h"
+#include "mainwindow/ChildForms.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/GridEditBox.h"
+
+namespace channeltest {
+
+class ChannelEditor : public ChannelLogicTest {
+protected:
+    void SetUp() override {
+        ChannelLogicTest::SetUp();
+        InitDefaultDocument();
+        WorkDocument.Band = BandHF;
+        WorkDocument.Settings.CurGroupIndex[1] = 2;
+        for (int g = 1; g <= 17; ++g) WorkDocument.Settings.GroupValid(BandHF, g) = 0;
+        Fill(BandHF, 2, {1, 2});
+        WorkDocument.Settings.GroupValid(BandHF, 2) = 1;
+        WorkDocument.LastRow(BandHF, 2) = 1;
+        SetChildFormHost(&area_);
+        RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
+        area_.resize(1200, 800);
+        area_.show();
+    }
+    void TearDown() override {
+        UnloadChildForms();
+        SetChildFormHost(nullptr);
+        UnregisterChildForm(FormName::ChannelInfo);
+        frmCommChInfo::PopupMenu = nullptr;
+        ChannelLogicTest::TearDown();
+    }
+    frmCommChInfo& open() {
+        auto* w = qobject_cast<frmCommChInfo*>(ShowChildForm(FormName::ChannelInfo));
+        EXPECT_NE(w, nullptr);
+        QApplication::processEvents();
+        return *w;
+    }
+    static void pick(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    static void doubleClick(frmCommChInfo& w, int row) {
+        platform::FlexGrid* g = w.grid();
+        g->setCurrentCell(row, 1);
+        emit g->cellDoubleClick(row, 1);
+    }
+    static void loseFocus(QWidget* box) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &out);
+    }
+
+    QMdiArea area_;
+};
+
+TEST_F(ChannelEditor, TypeAFrequencyAndEnterCommitsAndMovesDown) {
+    frmCommChInfo& w = open();
+    EXPECT_TRUE(ChInfoLoaded);
+    EXPECT_EQ(w.shownGroup(), 2);
+    EXPECT_EQ(w.grid()->textMatrix(2, 1), "28.10200");
+    doubleClick(w, 5);
+    platform::GridEditBox* box = w.editBox();
+    ASSERT_TRUE(box->isOpen());
+    EXPECT_EQ(box->text(), "");
+    QTest::keyClicks(box, "28.5");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isOpen());
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, 5}));
+    EXPECT_EQ(w.grid()->textMatrix(5, 1), "28.50000");
+    EXPECT_EQ(w.grid()->row(), 6);
+    // Over an existing channel the text is selected, so typing replaces it.
+    doubleClick(w, 2);
+    EXPECT_EQ(box->selectedText(), "28.10200");
+    QTest::keyClicks(box, "29.123456");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).RxFreq.str(), "2912345 ");
+    // A typo shows the message and the old frequency comes back.
+    doubleClick(w, 2);
+    QTest::keyClicks(box, "31");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(msgs_.texts(), QStringList{"Frequency is out of range."});
+    EXPECT_EQ(w.grid()->textMatrix(2, 1), "29.12345");
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 2), 3);
+}
+
+TEST_F(ChannelEditor, TheBoxTakesDigitsAndAPointHoweverTheTextComes) {
+    frmCommChInfo& w = open();
+    doubleClick(w, 7);
+    platform::GridEditBox* box = w.editBox();
+    ASSERT_TRUE(box->isOpen());
+    QTest::keyClicks(box, "2a8,-.5x");
+    EXPECT_EQ(box->text(), "28.5");
+    QApplication::clipboard()->setText("abc");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    box->paste();   // the pop-up's Paste, a middle click or a drop end here
+    box->insert("9z");
+    EXPECT_EQ(box->text(), "28.5");
+    EXPECT_EQ(box->contextMenuPolicy(), Qt::NoContextMenu);
+    loseFocus(box);
+    EXPECT_FALSE(box->isOpen());
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, 7}));
+}
+
+TEST_F(ChannelEditor, AnOpenEditIsCommittedBeforeASaveAndOnClose) {
+    frmCommChInfo& w = open();
+    doubleClick(w, 9);
+    QTest::keyClicks(w.editBox(), "28.9");
+    CommitPendingEdits();  // what the main window does before Save and the modified test
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, 9}));
+    doubleClick(w, 9);
+    w.editBox()->clear();  // only an emptied box removes a channel
+    UnloadChildForms();
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2}));
+    EXPECT_FALSE(ChInfoLoaded);
+}
+
+TEST_F(ChannelEditor, ShowingStoresNothingAndPicksStoreIntoTheRowsChannel) {
+    ChannelTable(BandHF, 2, 2).TxToneType = 2;
+    ChannelTable(BandHF, 2, 2).TxDcs = 7;
+    ChannelTable(BandHF, 2, 2).Public = 1;
+    const DocumentImage doc = WorkDocument;
+    const auto table = ChannelTable.v;
+    frmCommChInfo& w = open();
+    for (int r : {2, 1, 3, 2}) w.grid()->setRow(r);
+    pick(w.findChild<QComboBox*>("Combo6"), 3);  // a group without channels: panel hidden
+    EXPECT_FALSE(w.findChild<QGroupBox*>("Frame2")->isVisible());
+    pick(w.findChild<QComboBox*>("Combo6"), 1);
+    w.grid()->setRow(2);
+    EXPECT_EQ(ChannelTable.v, table);
+    DocumentImage expected = doc;
+    expected.CurGroup[1] = 2;  // the user's group picks
+    expected.Settings.CurGroupIndex[1] = 2;
+    EXPECT_EQ(WorkDocument, expected);
+    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH 2");
+    EXPECT_FALSE(w.combo8(0)->isHidden() == false);
+    EXPECT_TRUE(w.combo8(16)->isHidden() == false);
+    EXPECT_EQ(w.combo8(16)->currentIndex(), 7);
+    // A public channel greys what follows the band, BUSY stays.
+    EXPECT_FALSE(w.combo8(12)->isEnabled());
+    EXPECT_FALSE(w.label5(19)->isEnabled());
+    EXPECT_TRUE(w.combo8(6)->isEnabled());
+    pick(w.combo8(9), 0);
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).Public, 0);
+    EXPECT_TRUE(w.combo8(12)->isEnabled());
+    pick(w.combo8(12), 3);
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).Mode, 3);
+    EXPECT_EQ(ChannelTable(BandHF, 1, 2).Mode, 0);
+    pick(w.combo8(17), 1);
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).TxToneType, 1);
+    EXPECT_TRUE(w.combo8(0)->isHidden() == false);
+}
+
+TEST_F(ChannelEditor, TheLastValidGroupCannotBeSwitchedOff) {
+    frmCommChInfo& w = open();
+    QComboBox* valid = w.findChild<QComboBox*>("Combo1_6");
+    ASSERT_NE(valid, nullptr);
+    EXPECT_EQ(valid->currentIndex(), 1);
+    pick(valid, 0);
+    EXPECT_EQ(valid->currentIndex(), 1);
+    EXPECT_EQ(WorkDocument.Settings.GroupValid(BandHF, 2), 1);
+    // With another valid group it goes off; switching an empty group on gives it channel 1.
+    WorkDocument.Settings.GroupValid(BandHF, 12) = 1;
+    pick(valid, 0);
+    EXPECT_EQ(WorkDocument.Settings.GroupValid(BandHF, 2), 0);
+    pick(w.findChild<QComboBox*>("Combo6"), 3);  // group 4, empty
+    pick(valid, 1);
+    EXPECT_EQ(WorkDocument.Settings.GroupValid(BandHF, 4), 1);
+    EXPECT_EQ(Numbers(BandHF, 4), std::vector<int>{1});
+    EXPECT_EQ(w.grid()->textMatrix(1, 1), "28.08500");
+    EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHF, 4), 1);
+}
+
+TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
+    frmCommChInfo& w = open();
+    QMenu menu;
+    int shown = 0;
+    frmCommChInfo::PopupMenu = [&](QMenu*, QPoint) { ++shown; };
+    // No main window: nothing pops up, but a right click never fails.
+    emit w.grid()->rightMouseDown(2, 1, {});
+    EXPECT_EQ(shown, 0);
+    // HF groups other than MEM have no menu; MEM selects the row.
+    pick(w.findChild<QComboBox*>("Combo6"), 15);
+    EXPECT_EQ(w.shownGroup(), 16);
+    EXPECT_EQ(w.ShownChannelPosition(), (QList<int>{1, 16, 1}));
+    EXPECT_EQ(w.grid()->rows(), 100);
+    EXPECT_EQ(w.grid()->textMatrix(99, 0), "M99");
+}
+
+TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 7;
+    WorkDocument.CurGroup[0] = 1;  // stale: the shown plan decides
+    Fill(BandCB, 7, {1, 2});
+    Fill(BandCB, 5, {1, 2});
+    ChannelRecord& e = MemChannelList(65);
+    e = ChannelRecord{};
+    e.ChNo = 65;
+    e.MemRefCh = 255;
+    frmCommChInfo& w = open();
+    EXPECT_EQ(w.shownGroup(), 7);
+    EXPECT_TRUE(w.combo8(7)->isHidden());
+    EXPECT_TRUE(w.combo8(5)->isHidden());
+    EXPECT_EQ(w.findChild<QComboBox*>("Combo2")->currentText(), "CB -- 26.96500 - 27.86125 MHz");
+    EXPECT_EQ(w.grid()->rows(), 57);
+    w.grid()->setRow(41);
+    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH M1");
+    EXPECT_FALSE(w.combo8(22)->isHidden());
+    EXPECT_FALSE(w.combo8(23)->isHidden());
+    EXPECT_EQ(w.combo8(22)->currentText(), "Off");
+    pick(w.combo8(23), 1);   // refers to plan 7
+    pick(w.combo8(22), 2);   // slot 2
+    EXPECT_EQ(e.MemRefCh, 2);
+    EXPECT_EQ(e.MemRefBand, 1);
+    EXPECT_EQ(e.InUse, 1);
+    EXPECT_EQ(w.grid()->textMatrix(41, 1), "28.10200");
+    pick(w.combo8(12), 2);   // an attribute of the memory entry, not of a channel
+    EXPECT_EQ(e.Mode, 2);
+    EXPECT_EQ(ChannelTable(BandCB, 1, 7).Mode, 0);
+    // Plan 3 has 80 channel rows, then M1..M16 on entries 33..48.
+    pick(w.findChild<QComboBox*>("Combo6"), 2);
+    EXPECT_EQ(w.grid()->rows(), 97);
+    EXPECT_EQ(w.grid()->textMatrix(81, 0), "M1");
+    // Leaving CB: it is not offered again.
+    QComboBox* band = w.findChild<QComboBox*>("Combo2");
+    pick(band, 1);
+    EXPECT_EQ(w.shownBand(), BandHF);
+    EXPECT_EQ(band->count(), 2);
+}
+
+TEST_F(ChannelEditor, CorruptFrequenciesShowEmptyWithOneMessage) {
+    Fill(BandHF, 2, {1, 2, 3});
+    ChannelTable(BandHF, 2, 2).RxFreq = "28x00000";
+    ChannelTable(BandHF, 3, 2).RxFreq = "??";
+    frmCommChInfo& w = open();
+    EXPECT_EQ(msgs_.texts(), QStringList{"Not IsNumeric"});
+    EXPECT_EQ(w.grid()->textMatrix(2, 1), "");
+    EXPECT_EQ(w.grid()->textMatrix(3, 1), "");
+    EXPECT_EQ(ChannelTable(BandHF, 2, 2).RxFreq.str(), "28x00000");  // shown, never rewritten
+}
+
+TEST_F(ChannelEditor, ARedrawOfAnotherRowLeavesThePanelOnTheCurrentRow) {
+    frmCommChInfo& w = open();
+    w.grid()->setRow(1);
+    ChannelTable(BandHF, 2, 2).Mode = 4;
+    w.reShowGrid(2);
+    EXPECT_EQ(w.grid()->row(), 1);
+    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH 1");
+    EXPECT_EQ(w.combo8(12)->currentText(), "FM");
+    w.grid()->setRow(2);
+    EXPECT_EQ(w.combo8(12)->currentText(), "PA");
+}
+
+TEST_F(ChannelEditor, BandSwitchAppliesTheBandsRange) {
+    App.BandRangeText = QStringLiteral("28.0000 - 29.6990 MHz");  // as a radio read leaves it
+    frmCommChInfo& w = open();
+    EXPECT_EQ(App.BandRangeText, "24.7150 - 30.1050 MHz");
+    QComboBox* band = w.findChild<QComboBox*>("Combo2");
+    pick(band, 1);
+    EXPECT_EQ(WorkDocument.Band, BandHAM);
+    EXPECT_EQ(App.BandRangeText, "28.0000 - 29.7000 MHz");
+    EXPECT_EQ(w.findChild<QComboBox*>("Combo6")->count(), 14);
+    EXPECT_TRUE(w.combo8(7)->isHidden() == false);
+}
+
+}  // namespace channeltest
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "core/ModMain.h"
+#include "mainwindow/frmMain.h"
+
+namespace channeltest {
+
+// The editor inside the real main window: the grid's menu is the main
+// window's Tools menu, and its keys leave a text box alone.
+TEST_F(ChannelLogicTest, TheGridMenuAndTheToolsKeysInTheMainWindow) {
+    testsupport::RuntimeDir rt;
+    QTemporaryDir store;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+    ResetProcessState();
+    Main();
+    CurrentLanguage = 1;
+    App.ShownLanguage = 1;
+    auto w = std::make_unique<frmMain>();
+    w->MDIForm_Load();
+    w->show();
+    QApplication::processEvents();
+    auto* ed = qobject_cast<frmCommChInfo*>(FindChildForm(FormName::ChannelInfo));
+    ASSERT_NE(ed, nullptr);
+    if (ed->shownBand() != BandHAM) {
+        auto* band = ed->findChild<QComboBox*>("Combo2");
+        const int ham = band->findText("HAM -- 28.0000 - 29.7000 MHz");
+        band->setCurrentIndex(ham);
+        emit band->activated(ham);
+    }
+    ASSERT_EQ(ed->shownBand(), BandHAM);
+    const int group = ed->shownGroup();
+    Fill(BandHAM, group, {1, 2, 3});
+    ed->reShowGrid(1);
+
+    QStringList enabled;
+    QAction* copy = w->menuAction("MnuLECopy");
+    frmCommChInfo::PopupMenu = [&](QMenu* menu, QPoint) {
+        enabled.clear();
+        for (QAction* a : menu->actions())
+            if (a->isEnabled() && !a->isSeparator()) enabled << a->objectName();
+        copy->trigger();  // the user picks Copy
+    };
+    emit ed->grid()->rightMouseDown(2, 1, {});
+    EXPECT_EQ(ed->grid()->row(), 2);
+    EXPECT_EQ(enabled, (QStringList{"MnuLECopy", "MnuLECut", "MnuLEInsert", "MnuLEDelete"}));
+    EXPECT_EQ(ChannelClipboard.ChNo, 2);
+    emit ed->grid()->rightMouseDown(0, 1, {});  // the header row: no menu
+    emit ed->grid()->rightMouseDown(3, 1, {});
+    EXPECT_TRUE(enabled.contains("MnuLEPaste"));
+    frmCommChInfo::PopupMenu = nullptr;
+
+    // Paste into a free row through the Tools menu, redrawn in the grid.
+    ed->grid()->setRow(9);
+    w->MnuLEPaste_Click();
+    EXPECT_EQ(Numbers(BandHAM, group), (std::vector<int>{1, 2, 3, 9}));
+    EXPECT_EQ(ed->grid()->textMatrix(9, 1), "28.10300");  // channel 3, copied by the second menu
+
+    // Del while the frequency box has the focus deletes a character, not channel 9.
+    w->activateWindow();
+    ed->grid()->setRow(9);
+    ed->EnterGridEdit();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), ed->editBox());
+    w->MnuLEDelete_Click();
+    EXPECT_EQ(WorkDocument.ChannelCount(BandHAM, group), 4);
+    ed->commitPendingEdit();
+    w->MnuLEDelete_Click();
+    EXPECT_EQ(Numbers(BandHAM, group), (std::vector<int>{1, 2, 3}));
+    UnloadChildForms();
+    w.reset();
+}
+
+}  // namespace channeltest
