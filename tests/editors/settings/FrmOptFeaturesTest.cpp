@@ -6,18 +6,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 #include <set>
 
 #include "core/GlobalState.h"
 #include "core/ModFreFile.h"
-#include "core/ModMain.h"
 #include "editors/settings/FrmOptFeatures.h"
 #include "editors/settings/OptionRules.h"
 #include "editors/settings/RogerBeepRules.h"
@@ -26,6 +21,7 @@
 #include "link/SettingsCodec.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/frmMain.h"
+#include "support/RunningProgram.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -36,25 +32,7 @@ constexpr int kSettings = 250;  // the settings record in the data file
 
 class FrmOptFeaturesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProcessState();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(store.path());
-        Main();
-        window = std::make_unique<frmMain>();
-        window->MDIForm_Load();
-        window->show();
-        QApplication::processEvents();
-        rec.clear();
-    }
-    void TearDown() override {
-        UnloadChildForms();
-        window.reset();
-        ResetProcessState();
-        QDir::setCurrent(previousDir);
-    }
+    void SetUp() override { rec.clear(); }
 
     FrmOptFeatures* open() {
         auto* w = qobject_cast<FrmOptFeatures*>(ShowChildForm(FormName::OptFeatures));
@@ -75,10 +53,10 @@ protected:
         QTest::keyClicks(box, text);
     }
     QByteArray savedFile() {
-        Doc.DataFilePath = store.path() + "/opt.dat";
+        Doc.DataFilePath = program.workDir() + "/opt.dat";
         Doc.Untitled = false;
         rec.answer(platform::MsgResult::Ok);
-        window->mnuFileSave_Click();
+        program.window().mnuFileSave_Click();
         QFile f(Doc.DataFilePath);
         if (!f.open(QIODevice::ReadOnly)) return {};
         return f.readAll();
@@ -87,11 +65,8 @@ protected:
         return static_cast<qint16>(static_cast<quint8>(b.at(offset)) | (static_cast<quint8>(b.at(offset + 1)) << 8));
     }
 
-    testsupport::RuntimeDir runtime;
     testsupport::MsgRecorder rec;
-    QTemporaryDir store;
-    QString previousDir;
-    std::unique_ptr<frmMain> window;
+    testsupport::RunningProgram program;
 };
 
 }  // namespace

@@ -5,24 +5,19 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 #include "core/GlobalState.h"
-#include "core/ModMain.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "editors/settings/DtmfMemories.h"
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmToneTips.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/ChildForms.h"
-#include "mainwindow/frmMain.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
+#include "support/RunningProgram.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -31,26 +26,6 @@ namespace {
 
 class ReferencesAcrossWindows : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProcessState();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(store.path());
-        Main();
-        window = std::make_unique<frmMain>();
-        window->MDIForm_Load();
-        window->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        UnloadChildForms();
-        QApplication::processEvents();
-        window.reset();
-        ResetProcessState();
-        QDir::setCurrent(previousDir);
-    }
-
     template <class T>
     static T* open(const QString& name) {
         auto* w = qobject_cast<T*>(ShowChildForm(name));
@@ -88,11 +63,8 @@ protected:
         QTest::keyClick(w.memoryBox(), Qt::Key_Return);  // the edit ends
     }
 
-    testsupport::RuntimeDir runtime;
     testsupport::MsgRecorder rec;
-    QTemporaryDir store;
-    QString previousDir;
-    std::unique_ptr<frmMain> window;
+    testsupport::RunningProgram program;
 };
 
 }  // namespace
