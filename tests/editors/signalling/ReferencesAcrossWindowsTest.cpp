@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/GlobalState.h"
+#include "core/ModFreFile.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "editors/settings/DtmfMemories.h"
 #include "editors/settings/FrmDTMF.h"
@@ -119,5 +120,39 @@ TEST_F(ReferencesAcrossWindows, AMemoryEmptiedInTheDtmfEditorLeavesNoChannelNami
     EXPECT_EQ(DtmfMemoryText(7), "");
     EXPECT_EQ(channelsWith(namesMemory7), 0);
     EXPECT_EQ(bot->findText("7"), -1);
+    EXPECT_TRUE(rec.shown().empty()) << rec.texts().join("|").toStdString();
+}
+
+TEST_F(ReferencesAcrossWindows, LookingThroughThePatternsAndMemoriesChangesNothing) {
+    // Values a damaged file may bring, outside every list.
+    RogerBeepPattern& odd = WorkDocument.RogerBeep[6];
+    odd.Recycle = 12;
+    odd.Interval = -3;
+    odd.Tone[2] = {10, 300};
+    WorkDocument.Settings.DtmfSettings = {50, -1, 99, 7, 17, 2};
+    WorkDocument.Settings.DtmfAutodial[4] = "12";  // blanks, no NUL
+    PrepareSaveImage();
+    const DocumentImage before = WorkDocument;
+
+    for (int language : {1, 2}) {
+        App.CurrentLanguage = language;
+        auto* patterns = open<FrmToneTips>(FormName::ToneTips);
+        ASSERT_NE(patterns, nullptr);
+        for (int tab = 0; tab < patterns->tabStrip()->count(); ++tab) {
+            patterns->tabStrip()->setCurrentIndex(tab);
+            QApplication::processEvents();
+        }
+        auto* dtmf = open<FrmDTMF>(FormName::DTMF);
+        ASSERT_NE(dtmf, nullptr);
+        for (int tab : {2, 0}) {
+            dtmf->tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+        }
+        CommitPendingEdits();
+        UnloadChildForms();
+        QApplication::processEvents();
+        EXPECT_TRUE(WorkDocument == before) << language;
+        EXPECT_TRUE(IsDataUnchanged()) << language;
+    }
     EXPECT_TRUE(rec.shown().empty()) << rec.texts().join("|").toStdString();
 }
