@@ -93,6 +93,14 @@ TEST_F(Player_, DamagedValuesAreHeldToWhatCanBeSounded) {
     ASSERT_TRUE(PrepareRBPlay(5));
     PlayRB(r.io());
     EXPECT_EQ(r.log, QStringList({"tone 1000 200", "wait 0"}));
+
+    // A negative length sounds nothing and takes nothing from the others.
+    setTones(6, {{100, 10}, {200, -20}}, 1, 0);
+    EXPECT_EQ(GetRBTotalLength(6), 100);
+    r.log.clear();
+    ASSERT_TRUE(PrepareRBPlay(6));
+    PlayRB(r.io());
+    EXPECT_EQ(r.log, QStringList({"tone 1000 100", "wait 0"}));
 }
 
 TEST_F(Player_, StopDuringAToneEndsBeforeTheNextWithoutAGap) {
