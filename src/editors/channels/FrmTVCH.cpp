@@ -100,9 +100,15 @@ void FrmTVCH::buildControls() {
         *lists[i] = box;
     }
     // OFF/ON and W/N commit at once; a Scan pick waits for the next commit.
-    onPick(combo2_, [this](int) { Save_TVChannel(); });
-    onPick(combo3_, [this](int) { Save_TVChannel(); });
-    IgnoreWheelUnlessFocused(combo4_);
+    onPick(combo2_, [this](int) {
+        cellPicked_ = true;
+        Save_TVChannel();
+    });
+    onPick(combo3_, [this](int) {
+        cellPicked_ = true;
+        Save_TVChannel();
+    });
+    onPick(combo4_, [this](int) { cellPicked_ = true; });
     onEvent(grid_, &QTableWidget::cellClicked, [this](int, int) { Save_TVChannel(); });
     onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
 
@@ -221,6 +227,7 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
         return;
     }
     QComboBox* box = cellList(col);
+    cellPicked_ = false;  // the item shown for the cell is not a choice
     {
         FillGuard guard(*this);
         SelectComboText(box, text);
@@ -241,19 +248,21 @@ void FrmTVCH::hideCellEditors() {
 
 void FrmTVCH::Save_TVChannel() {
     if (editRow_ < 1 || editCol_ < 1) return;
-    if (editCol_ == 1 && text1_->isOpen()) {
+    QComboBox* list = cellList(editCol_);
+    if (editCol_ == 1 && text1_->isOpen() && text1_->isModified()) {
         const WeatherFrequencyCommit commit = WeatherFrequencyFromText(text1_->takeText());
         ApplyWeatherFrequency(WeatherEntry(editRow_), commit);
         ShowGridRow(editRow_);
         if (commit.kind != WeatherFrequencyCommit::Keep) ShowCurrentWxChannel();
-    } else if (QComboBox* box = cellList(editCol_); box && !box->isHidden() && box->currentIndex() >= 0) {
+    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0) {
         WeatherChannelRecord& entry = WeatherEntry(editRow_);
-        const auto picked = static_cast<Integer>(box->currentIndex());
+        const auto picked = static_cast<Integer>(list->currentIndex());
         if (editCol_ == 2) entry.OnOff = picked;
         else if (editCol_ == 3) entry.Wide = picked;
         else entry.ScanAdd = picked;
         ShowGridRow(editRow_);
     }
+    // A frequency box nobody typed in and a list nobody picked from store nothing.
     hideCellEditors();
 }
 

@@ -60,6 +60,7 @@ private:
     QComboBox* combo4_ = nullptr;
     int editRow_ = 0;
     int editCol_ = 0;
+    bool cellPicked_ = false;  // the open cell list had a user's pick
 };
 
 }  // namespace ulbrix

@@ -165,9 +165,47 @@ TEST_F(WeatherEditorTest, CellListsStoreOnTheNextCommitOrOnClose) {
     // Closing the window stores an open Scan choice.
     doubleClick(w, 2, 4);
     scan->setCurrentIndex(0);
+    emit scan->activated(0);
     qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
     QApplication::processEvents();
     EXPECT_EQ(WeatherEntry(2).ScanAdd, 0);
+}
+
+TEST_F(WeatherEditorTest, ACellOpenedAndLeftWithoutAnEditStoresNothing) {
+    WeatherEntry(2).FreqMHz = 162.550001;  // shown rounded
+    WeatherEntry(2).OnOff = 1;
+    WeatherEntry(3).ScanAdd = 1;  // not in use: its cells are empty
+    WeatherEntry(4).InUse = 1;
+    WeatherEntry(4).FreqMHz = 150.0;
+    WeatherEntry(4).ScanAdd = 7;  // outside the list: shows "Del"
+    WeatherEntry(4).Wide = 5;
+    FrmTVCH* w = open();
+    ASSERT_NE(w, nullptr);
+    const WeatherChannelRecord two = WeatherEntry(2), three = WeatherEntry(3), four = WeatherEntry(4);
+    platform::GridEditBox* box = w->frequencyBox();
+
+    doubleClick(w, 2, 1);  // Enter on the untouched text
+    ASSERT_TRUE(box->isOpen());
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isOpen());
+    doubleClick(w, 2, 1);  // the focus goes elsewhere
+    QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, w->grid()->cellRect(9, 1).center());
+    EXPECT_FALSE(box->isOpen());
+    EXPECT_EQ(WeatherEntry(2), two);
+    EXPECT_EQ(w->grid()->textMatrix(2, 3), "Narrow");
+
+    for (int row : {3, 4})
+        for (int col : {3, 4}) {
+            doubleClick(w, row, col);
+            ASSERT_FALSE(w->cellList(col)->isHidden());
+            QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, w->grid()->cellRect(9, 1).center());
+            EXPECT_TRUE(w->cellList(col)->isHidden());
+        }
+    doubleClick(w, 4, 4);
+    qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
+    QApplication::processEvents();
+    EXPECT_EQ(WeatherEntry(3), three);
+    EXPECT_EQ(WeatherEntry(4), four);
 }
 
 TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowItemZeroForBadValues) {
