@@ -212,6 +212,19 @@ TEST_F(SpecialDialogTest, OpeningAgainKeepsThePicksAndTheWindowKeepsItsShape) {
     }
 }
 
+TEST_F(SpecialDialogTest, EveryCaptionFitsBeforeItsList) {
+    for (const QString& name : {FormName::Emergency, FormName::DualWatch, FormName::MemChannel}) {
+        auto* dlg = qobject_cast<SpecialChannelDialog*>(ShowChildForm(name));
+        ASSERT_NE(dlg, nullptr) << name.toStdString();
+        for (const SpecialControl& c : dlg->map().controls) {
+            auto* label = dlg->findChild<QLabel*>(QStringLiteral("lblEuEmg_%1").arg(c.label));
+            ASSERT_NE(label, nullptr);
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << c.caption;
+            EXPECT_LE(label->geometry().right(), dlg->combo(c.combo)->geometry().left()) << c.caption;
+        }
+    }
+}
+
 TEST_F(SpecialDialogTest, SavedPicksReachTheDataFileAndTheRadioImage) {
     auto* dlg = open<frm_emg>(FormName::Emergency);
     ASSERT_NE(dlg, nullptr);
