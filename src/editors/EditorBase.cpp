@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QObject>
 
 #include "core/GlobalState.h"
@@ -79,6 +81,23 @@ void EditorBase::applyCaptions(std::span<const CaptionRow> rows) {
         else if (auto* group = qobject_cast<QGroupBox*>(o)) group->setTitle(text);
         else if (auto* w = qobject_cast<QWidget*>(o)) w->setWindowTitle(text);
     }
+}
+
+EditorBase::CommonButtons EditorBase::addCommonButtons(QRect helpTwips, QRect closeTwips) {
+    auto make = [this](const char* name, QRect twips) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        if (!twips.isEmpty()) b->setGeometry(pxRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return b;
+    };
+    CommonButtons buttons{make("CommandHelp", helpTwips), make("CommandClose", closeTwips)};
+    onClick(buttons.close, [this] { closeWindow(); });
+    return buttons;
+}
+
+void EditorBase::closeWindow() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+    else close();
 }
 
 void EditorBase::closeEvent(QCloseEvent* event) {

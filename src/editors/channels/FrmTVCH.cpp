@@ -2,8 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "core/GlobalState.h"
@@ -17,8 +15,6 @@
 namespace ulbrix {
 
 namespace {
-
-constexpr int Px(int twips) { return twips / 15; }
 
 Integer& Setting(int word) { return WorkDocument.Settings.Weather.w.at(static_cast<std::size_t>(word)); }
 
@@ -69,14 +65,14 @@ FrmTVCH::FrmTVCH(QWidget* parent) : EditorBase(parent), rows_(*this, kSettingRow
 }
 
 void FrmTVCH::buildControls() {
-    setFixedSize(Px(5235), Px(7935));
+    setFixedSize(px(5235), px(7935));
     for (const ListPlace& p : kPlaces) {
         auto* box = new QComboBox(this);
         box->setObjectName(QString::fromLatin1(p.list));
-        box->setGeometry(Px(kListLeft), Px(p.top), Px(kListWidth), Px(315));
+        box->setGeometry(px(kListLeft), px(p.top), px(kListWidth), px(315));
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(p.label));
-        label->move(0, Px(p.top));
+        label->move(0, px(p.top));
         label->setBuddy(box);
         if (p.list == std::string_view("Combo1")) combo1_ = box;
     }
@@ -85,7 +81,7 @@ void FrmTVCH::buildControls() {
 
     grid_ = new platform::FlexGrid(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setGeometry(Px(360), Px(2640), Px(4515), Px(4575));
+    grid_->setGeometry(px(360), px(2640), px(4515), px(4575));
     text1_ = new platform::GridEditBox(grid_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setMaxLength(9);
@@ -112,16 +108,7 @@ void FrmTVCH::buildControls() {
     onEvent(grid_, &QTableWidget::cellClicked, [this](int, int) { Save_TVChannel(); });
     onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
 
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
-    close->setGeometry(Px(1200), Px(7320), Px(1095), Px(375));
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setGeometry(Px(2520), Px(7320), Px(1095), Px(375));
-    onClick(close, [this] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-        else this->close();
-    });
+    addCommonButtons(QRect(2520, 7320, 1095, 375), QRect(1200, 7320, 1095, 375));
 }
 
 void FrmTVCH::Form_Load() {
@@ -166,7 +153,7 @@ void FrmTVCH::SetCaptionsByLanguage() {
         if (!label) continue;
         label->adjustSize();
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(Px(kListLeft - 100) - label->width(), label->y(), label->width(), Px(315));
+        label->setGeometry(px(kListLeft - 100) - label->width(), label->y(), label->width(), px(315));
     }
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
     grid_->setTextMatrix(0, 1, Tr(CapFrequency));

@@ -8,7 +8,6 @@
 #include "editors/ControlRows.h"
 #include "editors/EditorBase.h"
 
-class QPushButton;
 
 namespace platform {
 class FlexGrid;
