@@ -30,20 +30,23 @@ QStringList Squelch() {
     return items;
 }
 
+template <int W>
+int GetSetting() {
+    return Setting(W);
+}
+template <int W>
+void SetSetting(int picked) {
+    Setting(W) = static_cast<Integer>(picked);
+}
+
 // The six settings that are plain lists; the current channel list is the window's own.
 const ControlRow kSettingRows[] = {
-    {"Combo10", "Label7", &CapWxOnOff, OffOn, [] { return int(Setting(WxOnOff)); },
-     [](int v) { Setting(WxOnOff) = Integer(v); }},
-    {"Combo5", "Label2", &CapAlert, OffOn, [] { return int(Setting(WxAlert)); },
-     [](int v) { Setting(WxAlert) = Integer(v); }},
-    {"Combo6", "Label3", &CapWxScanState, OffOn, [] { return int(Setting(WxScanState)); },
-     [](int v) { Setting(WxScanState) = Integer(v); }},
-    {"Combo7", "Label4", &CapWxVfo, OffOn, [] { return int(Setting(WxVfo)); },
-     [](int v) { Setting(WxVfo) = Integer(v); }},
-    {"Combo8", "Label5", &CapStep, Steps, [] { return int(Setting(WxStep)); },
-     [](int v) { Setting(WxStep) = Integer(v); }},
-    {"Combo9", "Label6", &CapWxSql, Squelch, [] { return int(Setting(WxSql)); },
-     [](int v) { Setting(WxSql) = Integer(v); }},
+    {"Combo10", "Label7", &CapWxOnOff, OffOn, GetSetting<WxOnOff>, SetSetting<WxOnOff>},
+    {"Combo5", "Label2", &CapAlert, OffOn, GetSetting<WxAlert>, SetSetting<WxAlert>},
+    {"Combo6", "Label3", &CapWxScanState, OffOn, GetSetting<WxScanState>, SetSetting<WxScanState>},
+    {"Combo7", "Label4", &CapWxVfo, OffOn, GetSetting<WxVfo>, SetSetting<WxVfo>},
+    {"Combo8", "Label5", &CapStep, Steps, GetSetting<WxStep>, SetSetting<WxStep>},
+    {"Combo9", "Label6", &CapWxSql, Squelch, GetSetting<WxSql>, SetSetting<WxSql>},
 };
 
 // Lists from the top of the window: object, label, top (twips).

@@ -17,39 +17,24 @@
 #include "mainwindow/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
+#include "editors/special/EditorWindowTest.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
 
 namespace {
 
-class WeatherEditorTest : public ::testing::Test {
+class WeatherEditorTest : public EditorWindowTest {
 protected:
     void SetUp() override {
-        ResetProcessState();
-        InitLanguageStrings();
-        SetChildFormHost(&area);
-        RegisterKnownEditors();
-        area.resize(1000, 800);
-        area.show();
+        EditorWindowTest::SetUp();
         WeatherEntry(2).InUse = 1;
         WeatherEntry(2).FreqMHz = 162.4;
         WeatherEntry(2).Wide = 0;
         WeatherEntry(2).ScanAdd = 1;
         WorkDocument.Settings.Weather.w[CurWxChannel] = 6;  // channel 7: not in use
     }
-    void TearDown() override {
-        UnloadChildForms();
-        QApplication::processEvents();
-        SetChildFormHost(nullptr);
-        ResetProcessState();
-    }
-    FrmTVCH* open() {
-        auto* w = qobject_cast<FrmTVCH*>(ShowChildForm(FormName::Weather));
-        EXPECT_NE(w, nullptr);
-        QApplication::processEvents();
-        return w;
-    }
+    FrmTVCH* open() { return openWindow<FrmTVCH>(FormName::Weather); }
     // Double-clicks a cell as the user does.
     static void doubleClick(FrmTVCH* w, int row, int col) {
         platform::FlexGrid* g = w->grid();
