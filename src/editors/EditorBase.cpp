@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -115,6 +116,15 @@ void IgnoreWheelUnlessFocused(QComboBox* box) {
 
 void SetCaptionBuddy(QWidget* label, QWidget* control) {
     if (auto* l = qobject_cast<QLabel*>(label)) l->setBuddy(control);
+}
+
+void FitCaptionWidth(QWidget* label, int width) {
+    auto* l = qobject_cast<QLabel*>(label);
+    if (!l) return;
+    QFont f = l->font();
+    while (QFontMetrics(f).horizontalAdvance(l->text()) > width && f.pointSizeF() > 6.0)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    l->setFont(f);
 }
 
 }  // namespace ulbrix

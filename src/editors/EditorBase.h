@@ -138,4 +138,8 @@ void IgnoreWheelUnlessFocused(QComboBox* box);
 // Sets a caption label's buddy, so the control is named after its caption.
 void SetCaptionBuddy(QWidget* label, QWidget* control);
 
+// A caption wider than `width` pixels (a wider font than the one a fixed
+// layout was drawn for) is set a little smaller instead of being cut.
+void FitCaptionWidth(QWidget* label, int width);
+
 }  // namespace ulbrix

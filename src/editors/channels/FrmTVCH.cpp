@@ -150,15 +150,19 @@ void FrmTVCH::SetCaptionsByLanguage() {
     const CaptionRow label1[] = {{"Label1", &CapCurrentWeatherChannel}};
     applyCaptions(label1);
     rows_.applyCaptions();
-    // Each label ends 100 twips left of its list.
+    // Each label ends 100 twips left of its list, and starts inside the window.
     for (const ListPlace& p : kPlaces) {
         auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
         if (!label) continue;
+        FitCaptionWidth(label, px(kListLeft - 100));
         label->adjustSize();
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(px(kListLeft - 100) - label->width(), label->y(), label->width(), px(315));
     }
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
+    // The number column is at least as wide as its caption.
+    const int numberWidth = grid_->fontMetrics().horizontalAdvance(Tr(CapCHNo)) + 12;
+    if (grid_->columnWidth(0) < numberWidth) grid_->setColumnWidth(0, numberWidth);
     grid_->setTextMatrix(0, 1, Tr(CapFrequency));
     grid_->setTextMatrix(0, 3, Tr(CapWN));
     grid_->setTextMatrix(0, 4, Tr(CapScan));

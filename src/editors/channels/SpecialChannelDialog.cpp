@@ -1,7 +1,6 @@
 #include "editors/channels/SpecialChannelDialog.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -17,15 +16,6 @@ namespace {
 
 const char* const kFrameNames[3] = {"FraCBBAND", "FraHFBand", "FraHANBand"};
 const char* const kFrameCaptions[3] = {"CB", "HF Band", "HAM Band"};
-
-// A caption wider than the room before its list (a wider font than the one
-// the layout was drawn for) is set a little smaller instead of being cut.
-void FitCaption(QLabel* label) {
-    QFont f = label->font();
-    while (QFontMetrics(f).horizontalAdvance(label->text()) > label->width() && f.pointSizeF() > 6.0)
-        f.setPointSizeF(f.pointSizeF() - 0.25);
-    label->setFont(f);
-}
 
 }  // namespace
 
@@ -66,7 +56,7 @@ void SpecialChannelDialog::buildControls() {
         // The label ends just before its list, on the list's line.
         label->setGeometry(px(c.labelLeft), px(c.listTop), px(c.listLeft - c.labelLeft - 30), px(315));
         label->setBuddy(box);
-        FitCaption(label);
+        FitCaptionWidth(label, label->width());
         combos_[static_cast<std::size_t>(c.combo)] = box;
         const int index = c.combo;
         onPick(box, [this, index](int) { Combo1_Click(index); });

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -191,6 +192,26 @@ TEST_F(WeatherEditorTest, ACellOpenedAndLeftWithoutAnEditStoresNothing) {
     QApplication::processEvents();
     EXPECT_EQ(WeatherEntry(3), three);
     EXPECT_EQ(WeatherEntry(4), four);
+}
+
+TEST_F(WeatherEditorTest, CaptionsStayWholeInsideTheWindowInBothLanguages) {
+    for (int language : {1, 2}) {
+        App.CurrentLanguage = static_cast<Integer>(language);
+        FrmTVCH* w = open();
+        ASSERT_NE(w, nullptr);
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+            auto* label = w->findChild<QLabel*>(name);
+            ASSERT_NE(label, nullptr);
+            ASSERT_NE(label->buddy(), nullptr) << name;
+            EXPECT_GE(label->x(), 0) << name << " " << language;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+            EXPECT_LT(label->geometry().right(), label->buddy()->x()) << name;
+        }
+        platform::FlexGrid* g = w->grid();
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->textMatrix(0, 0)), g->columnWidth(0)) << language;
+        UnloadChildForms();
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowItemZeroForBadValues) {
