@@ -56,6 +56,15 @@ QString UnusableReadText(int language) {
     return QStringLiteral("The data read from the radio could not be used. The current data is unchanged.");
 }
 
+// Said when "END" went unanswered after all its sends.
+QString EndUnansweredText(int language) {
+    if (language == 2)
+        return QStringLiteral("对讲机没有确认结束编程，可能仍处于编程状态。请关闭对讲机电源后再打开。");
+    return QStringLiteral(
+        "The radio did not confirm the end of programming and may still be in programming mode. "
+        "Please switch it off and on again.");
+}
+
 void ResetCommState() {
     Comm = CommState{};
     BatchCount = 0;
@@ -156,8 +165,14 @@ CommEngine::CommEngine(platform::SerialLink* port, QTimer* waitTimer, QObject* p
     : QObject(parent), port_(port), wait_(waitTimer) {
     wait_->setInterval(DefaultReplyTimeoutMs);
     wait_->setSingleShot(false);
+    // A coarse timer may fire 5% early and resend a frame whose answer is on its way.
+    wait_->setTimerType(Qt::PreciseTimer);
     wait_->stop();
     settle_.setSingleShot(true);
+    settle_.setTimerType(Qt::PreciseTimer);
+    quiet_.setSingleShot(true);
+    quiet_.setTimerType(Qt::PreciseTimer);
+    connect(&quiet_, &QTimer::timeout, this, &CommEngine::lineQuiet);
     connect(wait_, &QTimer::timeout, this, &CommEngine::WaitTimer_Timer);
     connect(port_, &platform::SerialLink::bytesArrived, this, &CommEngine::MSComm1_OnComm);
     connect(port_, &platform::SerialLink::portFailed, this, &CommEngine::MSComm1_Failed);
@@ -188,6 +203,78 @@ void CommEngine::resetRun() {
     blocksSent_ = false;
     handOver_ = false;
     failureText_.clear();
+    quiet_.stop();
+    afterQuiet_ = AfterQuiet::None;
+    lineFault_ = false;
+    verifyFrom_ = Comm.CommTotal;
+    passFrom_ = 0;
+    rewriteTries_ = 0;
+    blockMatched_ = false;
+    memoryConfirmed_ = false;
+    endUnanswered_ = false;
+}
+
+int& CommEngine::step() { return Comm.CommMode == CommModeWrite ? Comm.WriteStep : Comm.ReadStep; }
+
+void CommEngine::noteFault() {
+    lineFault_ = true;
+    if (Comm.CommMode != CommModeWrite) return;
+    switch (Comm.WriteStep) {
+        case StepIdle:
+        case StepProgramSent:
+        case StepIdentifySent: verifyFrom_ = 0; break;
+        case StepWriteBlocks:
+            // From the block before the current one: its acknowledge may be
+            // the one that went astray.
+            verifyFrom_ = std::min(verifyFrom_, std::max<std::int32_t>(Comm.CommAddress - Comm.CommBlockSize, 0));
+            break;
+        default: break;  // the read-back itself, "END": every block is read back or settled
+    }
+}
+
+void CommEngine::waitForQuietLine(AfterQuiet next) {
+    wait_->stop();
+    settle_.stop();
+    settleNext_ = false;
+    outstanding_ = false;
+    rx_.clear();
+    afterQuiet_ = next;
+    quietClock_.start();
+    quiet_.start(replyTimeout());
+}
+
+// Bytes came while the line should go quiet: start the wait again, unless
+// the line has not been quiet for as long as all sends of a frame would take.
+void CommEngine::lineNotQuiet() {
+    if (quietClock_.elapsed() < static_cast<qint64>(MaxSendAttempts) * replyTimeout()) {
+        quiet_.start(replyTimeout());
+        return;
+    }
+    quiet_.stop();
+    afterQuiet_ = AfterQuiet::None;
+    endUnanswered_ = true;  // "END" could not be sent on a quiet line
+    CommFinish(false);
+}
+
+void CommEngine::lineQuiet() {
+    const AfterQuiet next = std::exchange(afterQuiet_, AfterQuiet::None);
+    if (!TransferUnderWay()) return;
+    port_->clearBuffers();
+    rx_.clear();
+    switch (next) {
+        case AfterQuiet::Verify: SendVerifyRead(); break;
+        case AfterQuiet::End: sendEndNow(); break;
+        case AfterQuiet::EndAgain:
+            if (Comm.SendAttempt >= MaxSendAttempts) {
+                endUnanswered_ = true;
+                CommFinish(false);
+                return;
+            }
+            Comm.SendAttempt += 1;
+            ResendFrame();
+            break;
+        case AfterQuiet::None: break;
+    }
 }
 
 void CommEngine::ClosePort() {
@@ -228,6 +315,9 @@ void CommEngine::transmit() {
         failPort();
         return;
     }
+    // Bytes that nobody asked for are emptied out, but they tell that the
+    // line is not in step.
+    if (!port_->readAll().isEmpty()) noteFault();
     port_->clearBuffers();
     outstanding_ = true;
     if (!port_->write(Comm.LastFrame)) failPort();
@@ -313,9 +403,98 @@ void CommEngine::SendNextWriteBlock() {
     }
 }
 
+// ---- the read-back of a write that met line faults ----
+// An acknowledge carries no block number, so after any fault a late one may
+// have been taken for another block's. A read reply carries its address and
+// sum: reading back is what tells which blocks the radio really holds.
+
+void CommEngine::startVerify() {
+    Comm.WriteStep = StepVerifyRead;
+    passFrom_ = NextValidAddress(verifyFrom_);
+    Comm.CommAddress = passFrom_;
+    Comm.CommLastPercent = 0;
+    rewriteTries_ = 0;
+    if (showPass) showPass(TransferPass::Verify);
+    if (showProgress) showProgress(0);
+    waitForQuietLine(AfterQuiet::Verify);
+}
+
+void CommEngine::SendVerifyRead() {
+    Comm.WriteStep = StepVerifyRead;
+    wait_->start();
+    SendFrame(ReadBlockFrame(static_cast<std::uint32_t>(Comm.CommAddress)), kReadReplyLen);
+}
+
+void CommEngine::SendRewriteBlock() {
+    const auto address = static_cast<std::uint32_t>(Comm.CommAddress);
+    Comm.WriteStep = StepVerifyRewrite;
+    wait_->start();
+    SendFrame(WriteBlockFrame(address, RadioImage.data() + address, Comm.CommBlockSize), kAckReplyLen);
+}
+
+void CommEngine::verifyReply() {
+    if (!blockMatched_) {
+        if (rewriteTries_ >= MaxRewrites) {
+            // The radio keeps other bytes in this block: the write has failed,
+            // but the radio still leaves programming mode.
+            Comm.WriteStep = StepEndAfterFailedCheck;
+            SendEndCmd();
+            return;
+        }
+        ++rewriteTries_;
+        SendRewriteBlock();
+        return;
+    }
+    rewriteTries_ = 0;
+    Comm.CommAddress = NextValidAddress(Comm.CommAddress + Comm.CommBlockSize);
+    if (Comm.CommAddress < Comm.CommTotal) {
+        showPercent(Comm.CommAddress - passFrom_, Comm.CommTotal - passFrom_);
+        SendVerifyRead();
+        return;
+    }
+    if (showProgress) showProgress(100);
+    memoryConfirmed_ = true;
+    Comm.WriteStep = StepEndAfterWalk;
+    SendEndCmd();
+}
+
+void CommEngine::showPercent(std::int64_t done, std::int64_t total) {
+    const int percent = ProgressPercent(done, total);
+    if (percent - Comm.CommLastPercent < 1) return;
+    Comm.CommLastPercent = percent;
+    if (showProgress) showProgress(percent);
+}
+
 void CommEngine::SendEndCmd() {
+    // After a fault, a late answer to an earlier frame could pass for the
+    // answer to "END": let the line go quiet first.
+    if (lineFault_) {
+        waitForQuietLine(AfterQuiet::End);
+        return;
+    }
+    sendEndNow();
+}
+
+void CommEngine::sendEndNow() {
     wait_->start();
     SendFrame(EndFrame(), kAckReplyLen);
+}
+
+// The user gave up at the connection question: one "END", so that a radio
+// that still listens leaves programming mode, then the transfer ends on its
+// answer or after one time-out.
+void CommEngine::sendEndAfterCancel() {
+    quiet_.stop();
+    afterQuiet_ = AfterQuiet::None;
+    if (!port_->isOpen()) {
+        CommFinish(false);
+        return;
+    }
+    step() = StepEndAfterCancel;
+    settleNext_ = false;
+    wait_->start();
+    SendFrame(EndFrame(), kAckReplyLen);
+    Comm.SendAttempt = MaxSendAttempts;
 }
 
 void CommEngine::EndTransfer() {
@@ -326,6 +505,12 @@ void CommEngine::EndTransfer() {
             SendEndCmd();
             break;
         case CommModeWrite:
+            if (lineFault_ && verifyFrom_ < Comm.CommTotal) {
+                startVerify();
+                break;
+            }
+            // Every block was acknowledged in step with nothing astray.
+            memoryConfirmed_ = true;
             Comm.WriteStep = StepEndAfterWalk;
             SendEndCmd();
             break;
@@ -376,8 +561,11 @@ ReplyKind CommEngine::expectedReply() const {
         case StepIdentifySent: return ReplyKind::Ident;
         case StepReadBlocks: return Comm.CommMode == CommModeWrite ? ReplyKind::None : ReplyKind::ReadData;
         case StepWriteBlocks: return Comm.CommMode == CommModeWrite ? ReplyKind::Ack : ReplyKind::None;
+        case StepVerifyRead: return Comm.CommMode == CommModeWrite ? ReplyKind::ReadData : ReplyKind::None;
+        case StepVerifyRewrite: return Comm.CommMode == CommModeWrite ? ReplyKind::Ack : ReplyKind::None;
         case StepEndAfterWalk:
-        case StepEndAfterFailedCheck: return ReplyKind::Ack;
+        case StepEndAfterFailedCheck:
+        case StepEndAfterCancel: return ReplyKind::Ack;
         default: return ReplyKind::None;
     }
 }
@@ -395,14 +583,30 @@ bool CommEngine::accepts(ReplyKind kind, const QByteArray& reply) const {
 
 void CommEngine::MSComm1_OnComm() {
     const QByteArray bytes = port_->readAll();
+    if (bytes.isEmpty() || !TransferUnderWay()) return;
+    if (afterQuiet_ != AfterQuiet::None) {
+        noteFault();
+        lineNotQuiet();
+        return;
+    }
     // Only a frame that waits for its answer takes input; anything else (a
     // late answer, noise, bytes while a question is open) is dropped.
-    if (!outstanding_ || !TransferUnderWay()) return;
+    if (!outstanding_) {
+        noteFault();
+        return;
+    }
     rx_ += bytes;
     if (rx_.size() < Comm.ExpectedReplyLen) return;
     const QByteArray reply = std::exchange(rx_, QByteArray());
     const ReplyKind kind = expectedReply();
-    if (!accepts(kind, reply)) return;  // dropped; the reply timer keeps running
+    if (!accepts(kind, reply)) {
+        // Dropped; the reply timer keeps running.
+        noteFault();
+        // An acknowledge that follows such bytes may be the tail of a late
+        // reply rather than the answer to "END": send it again on a quiet line.
+        if (endOutstanding()) waitForQuietLine(AfterQuiet::EndAgain);
+        return;
+    }
 
     outstanding_ = false;
     if (Comm.SendAttempt > 1) settleNext_ = true;
@@ -413,7 +617,16 @@ void CommEngine::MSComm1_OnComm() {
         portSearch().OnPortSearchEvent();
         return;
     }
-    if (kind == ReplyKind::ReadData) StoreReadBlock(reply);
+    if (kind == ReplyKind::ReadData) {
+        if (Comm.CommMode == CommModeWrite) {
+            const auto address = static_cast<std::size_t>(Comm.CommAddress);
+            blockMatched_ = std::equal(reply.begin() + 6, reply.begin() + 6 + Comm.CommBlockSize,
+                                       RadioImage.begin() + static_cast<std::ptrdiff_t>(address),
+                                       [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
+        } else {
+            StoreReadBlock(reply);
+        }
+    }
     CommStep();
 }
 
@@ -453,6 +666,15 @@ void CommEngine::CommStep() {
                     }
                     write ? SendNextWriteBlock() : SendNextReadCmd();
                     break;
+                case StepVerifyRead:
+                case StepVerifyRewrite:
+                    if (!write) {
+                        CommFinish(false);
+                        break;
+                    }
+                    if (step == StepVerifyRead) verifyReply();
+                    else SendVerifyRead();  // and read it back again
+                    break;
                 case StepEndAfterWalk: CommFinish(true); break;
                 default: CommFinish(false); break;
             }
@@ -472,21 +694,32 @@ void CommEngine::CommStep() {
     }
 }
 
-bool CommEngine::endingAfterFailedCheck() const {
+bool CommEngine::endOutstanding() const {
+    if (!outstanding_ || (Comm.CommMode != CommModeRead && Comm.CommMode != CommModeWrite)) return false;
     const int step = Comm.CommMode == CommModeWrite ? Comm.WriteStep : Comm.ReadStep;
-    return step == StepEndAfterFailedCheck;
+    return step == StepEndAfterWalk || step == StepEndAfterFailedCheck;
 }
 
 void CommEngine::WaitTimer_Timer() {
     wait_->stop();
     if (!TransferUnderWay()) return;
+    noteFault();
+    const bool readOrWrite = Comm.CommMode == CommModeRead || Comm.CommMode == CommModeWrite;
+    if (readOrWrite && step() == StepEndAfterCancel) {
+        outstanding_ = false;
+        CommFinish(false);
+        return;
+    }
     if (Comm.SendAttempt >= MaxSendAttempts) {
+        const bool endSent = endOutstanding();
         outstanding_ = false;
         rx_.clear();
         if (Comm.CommMode == CommModePortSearch) {
             portSearch().OnProbeTimeout();
-        } else if ((Comm.CommMode == CommModeRead || Comm.CommMode == CommModeWrite) &&
-                   !endingAfterFailedCheck()) {
+        } else if (endSent) {
+            endUnanswered_ = true;
+            CommFinish(false);
+        } else if (readOrWrite) {
             AskRetryConnection();
         } else {
             CommFinish(false);
@@ -507,12 +740,19 @@ void CommEngine::AskRetryConnection() {
     if (run != run_) return;  // the port failed while the question was open
     if (answer != platform::MsgResult::Ok) {
         App.BatchWrite = false;
-        CommFinish(false);
+        sendEndAfterCancel();
         return;
     }
     Comm.SendAttempt = 0;
     Comm.CommAddress = -Comm.CommBlockSize;
     Comm.CommLastPercent = 0;
+    // Everything is sent again, and all of it is read back afterwards.
+    noteFault();
+    if (Comm.CommMode == CommModeWrite) verifyFrom_ = 0;
+    rewriteTries_ = 0;
+    quiet_.stop();
+    afterQuiet_ = AfterQuiet::None;
+    if (showPass) showPass(TransferPass::Transfer);
     if (showProgress) showProgress(0);
     settleNext_ = true;  // answers to the old frames may still come in
     SendProgramCmd();
@@ -546,6 +786,8 @@ void CommEngine::CommFinish(bool ok) {
     const int mode = Comm.CommMode;
     wait_->stop();
     settle_.stop();
+    quiet_.stop();
+    afterQuiet_ = AfterQuiet::None;
     outstanding_ = false;
     settleNext_ = false;
     rx_.clear();
@@ -578,8 +820,11 @@ void CommEngine::CommFinish(bool ok) {
     // 4. What went wrong, then the queued messages.
     if (!ok && !failureText_.isEmpty())
         platform::MsgBox(failureText_, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
-    if (!ok && mode == CommModeWrite && blocksSent_)
+    if (!ok && mode == CommModeWrite && blocksSent_ && !memoryConfirmed_)
         platform::MsgBox(WriteIncompleteText(CurrentLanguage), platform::MsgButtons::Ok,
+                         platform::MsgIcon::Exclamation);
+    if (!ok && endUnanswered_ && (mode == CommModeRead || mode == CommModeWrite))
+        platform::MsgBox(EndUnansweredText(CurrentLanguage), platform::MsgButtons::Ok,
                          platform::MsgIcon::Exclamation);
     ShowQueuedMsgs();
 
@@ -618,6 +863,9 @@ void CommEngine::CommFinish(bool ok) {
     const bool handOver = std::exchange(handOver_, false);
     blocksSent_ = false;
     failureText_.clear();
+    lineFault_ = false;
+    memoryConfirmed_ = false;
+    endUnanswered_ = false;
     if (handOver) {
         // The radio has had its "END" and the port is closed; unsaved work
         // is offered for saving before this process ends. Without a release

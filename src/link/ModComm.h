@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -34,9 +35,15 @@ enum CommStepValue : int {
     StepIdentifySent = 3,
     StepWriteBlocks = 4,
     StepReadBlocks = 5,
+    StepVerifyRead = 6,      // write: a block read back after a line fault
+    StepVerifyRewrite = 7,   // write: a block that read back wrong, written again
     StepEndAfterWalk = 69,
     StepEndAfterFailedCheck = 70,
+    StepEndAfterCancel = 71, // "END" sent once after the user gave up
 };
+
+// The two passes of a write that met line faults, as the progress shows them.
+enum class TransferPass { Transfer, Verify };
 
 struct CommState {
     int CommMode = CommModeIdle;
@@ -70,11 +77,15 @@ inline constexpr int DefaultReplyTimeoutMs = 1000;
 // After a reply that needed a resend, how long the line is left to settle
 // (late answers to the earlier sends are dropped) before the next frame.
 inline constexpr int DefaultSettleMs = 300;
+// Writes of one block during the read-back before the write gives up on it.
+inline constexpr int MaxRewrites = 5;
 
 // Said after a write that ended as failed once blocks had gone out.
 QString WriteIncompleteText(int language);
 // Said when a finished read's data cannot be turned into a document.
 QString UnusableReadText(int language);
+// Said when "END" went unanswered: the radio may not have left programming mode.
+QString EndUnansweredText(int language);
 
 // Fresh transfer state (tests).
 void ResetCommState();
@@ -121,6 +132,8 @@ public:
     // ---- hooks filled by the windows; each may be left empty ----
     // The progress display (percent 0..100).
     std::function<void(int percent)> showProgress;
+    // A new pass starts (the read-back of a write); its bar starts from 0.
+    std::function<void(TransferPass pass)> showPass;
     // Unloads the progress dialog (ends its modal loop).
     std::function<void()> closeProgress;
     // Closes every child window before a read replaces the document.
@@ -148,6 +161,10 @@ public:
     bool OpenCommPort();
     void SendFrame(const QByteArray& frame, int replyLen);
     void ResendFrame();
+    // The read-back of a write: one read frame for the block at CommAddress,
+    // and, when it read back wrong, the block written again.
+    void SendVerifyRead();
+    void SendRewriteBlock();
     void SendProgramCmd();
     void SendIdentifyCmd();
     void SendNextReadCmd();
@@ -183,13 +200,38 @@ private:
     bool accepts(ReplyKind kind, const QByteArray& reply) const;
     void transmit();
     void failPort();
-    bool endingAfterFailedCheck() const;
+    bool endOutstanding() const;
     void resetRun();
+    int& step();
+    // Anything that went wrong on the line: a time-out, a resend, a reply
+    // judged invalid, a byte that came when no frame waited for it.
+    void noteFault();
+    enum class AfterQuiet { None, Verify, End, EndAgain };
+    // Waits until no byte has arrived for one full reply time-out, empties
+    // the input, then goes on with next.
+    void waitForQuietLine(AfterQuiet next);
+    void lineNotQuiet();
+    void lineQuiet();
+    void startVerify();
+    void verifyReply();
+    void showPercent(std::int64_t done, std::int64_t total);
+    void sendEndNow();
+    void sendEndAfterCancel();
 
     platform::SerialLink* port_;
     QTimer* wait_;
     QTimer settle_;
     int settleMs_ = DefaultSettleMs;
+    QTimer quiet_;
+    QElapsedTimer quietClock_;
+    AfterQuiet afterQuiet_ = AfterQuiet::None;
+    bool lineFault_ = false;
+    std::int32_t verifyFrom_ = 0;   // first block to read back; CommTotal: none
+    std::int32_t passFrom_ = 0;     // first block of the read-back pass
+    int rewriteTries_ = 0;
+    bool blockMatched_ = false;     // the last block read back equals the image
+    bool memoryConfirmed_ = false;  // every block is known to hold the image
+    bool endUnanswered_ = false;
     QByteArray rx_;
     bool outstanding_ = false;
     bool settleNext_ = false;

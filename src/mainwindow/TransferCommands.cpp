@@ -37,6 +37,13 @@ TransferCommands::TransferCommands(QWidget* mainWindow) : QObject(mainWindow), m
             progress_->ShowPercent(percent);
         }
     };
+    engine_->showPass = [this](TransferPass pass) {
+        if (App.BatchWrite) {
+            if (batchProgress_) batchProgress_->ShowPass(pass);
+        } else if (progress_) {
+            progress_->ShowPass(pass);
+        }
+    };
     engine_->closeProgress = [this] {
         if (batchProgress_) batchProgress_->Unload();
         if (progress_) progress_->Unload();

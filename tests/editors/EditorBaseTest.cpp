@@ -7,26 +7,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMetaMethod>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
-#include <memory>
 #include <stdexcept>
 
+#include "core/GlobalState.h"
 #include "core/ModFreFile.h"
-#include "core/ModMain.h"
 #include "editors/ControlRows.h"
 #include "editors/EditorBase.h"
 #include "editors/WindowCalls.h"
 #include "mainwindow/ChildForms.h"
-#include "mainwindow/frmMain.h"
 #include "platform/widgets/GuardedApplication.h"
+#include "support/RunningProgram.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -165,29 +161,9 @@ TEST(GuardedApplication, AFaultThatEscapesAHandlerIsReportedAndTheProgramGoesOn)
 // the window registered under that name really has.
 class RegisteredEditorsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProcessState();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(store.path());
-        Main();
-        window = std::make_unique<frmMain>();
-        window->MDIForm_Load();
-        window->show();
-        QApplication::processEvents();
-        rec.clear();
-    }
-    void TearDown() override {
-        window.reset();
-        ResetProcessState();
-        QDir::setCurrent(previousDir);
-    }
-    testsupport::RuntimeDir runtime;
+    void SetUp() override { rec.clear(); }
     testsupport::MsgRecorder rec;
-    QTemporaryDir store;
-    QString previousDir;
-    std::unique_ptr<frmMain> window;
+    testsupport::RunningProgram program;
 };
 
 TEST_F(RegisteredEditorsTest, OpeningAndClosingAnEditorChangesNothing) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 #include "TransferFixture.h"
 #include "link/dialogs/FrmComSet.h"
 #include "link/dialogs/FrmProgress.h"
+#include "link/dialogs/frmMProgress.h"
+#include "core/ModEndlishProgress.h"
 #include "link/ImageValidation.h"
 #include "mainwindow/TransferCommands.h"
 #include "platform/IniFile.h"
@@ -55,6 +58,7 @@ protected:
                 auto* p = qobject_cast<FrmProgress*>(w);
                 if (!p || !p->isVisible()) continue;
                 title = p->windowTitle();
+                if (!titles.contains(title)) titles << title;
                 label = p->Label1->text();
                 maxBar = std::max(maxBar, p->ProgressBar1->value());
                 labelLeftOfPercent = p->Label1->geometry().right() < p->Label2->x();
@@ -69,6 +73,7 @@ protected:
     QWidget main;
     std::unique_ptr<TransferCommands> transfer;
     QString title, label;
+    QStringList titles;
     int maxBar = -1;
     bool labelLeftOfPercent = false;
 };
@@ -212,6 +217,68 @@ TEST_F(Commands, FailedWriteClosesTheDialogAndSaysSo) {
     ASSERT_EQ(msgs.texts().size(), 3);
     EXPECT_EQ(msgs.texts()[1], "Check Connection. Retry or Cancel?");
     EXPECT_EQ(msgs.texts()[2], WriteIncompleteText(1));
+}
+
+// A write that met a line fault reads itself back as a second pass, under
+// its own caption, before it says it is complete.
+TEST_F(Commands, ReadBackShowsAsASecondPassInTheDialog) {
+    for (int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        CurrentLanguage = language;
+        msgs.clear();
+        titles.clear();
+        radio.clearFrames();
+        radio.setBehaviour([](const FakeRadio::Frame& f, FakeRadio::Action& a) {
+            if (f.kind == Kind::Write && f.sameKind == 1500) a.reply.clear();
+        });
+        WatchProgress();
+        transfer->TimerWrite_Timer();
+        EXPECT_FALSE(transfer->TransferUnderWay());
+        const QStringList want = language == 1 ? QStringList{"Write data to radio", "Verifying..."}
+                                               : QStringList{"向对讲机写入数据", "校验..."};
+        EXPECT_EQ(titles, want);
+        EXPECT_GT(radio.frameCount(Kind::Read), 0);
+        ASSERT_EQ(msgs.texts().size(), 2);
+        EXPECT_EQ(msgs.texts()[1], language == 1 ? "Write Data Completed." : "写入数据完成。");
+    }
+}
+
+// Both progress dialogs and the port dialog keep every control inside the
+// window, whole and apart from the others, in both languages.
+TEST_F(Commands, DialogControlsFitInBothLanguages) {
+    for (int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        CurrentLanguage = language;
+        FrmComSet port(&main);
+        FrmProgress single(transfer->engine(), &main);
+        frmMProgress batch(transfer->engine(), &main);
+        for (ProgressDialog* d : std::initializer_list<ProgressDialog*>{&single, &batch}) {
+            d->Label1->setText(ProgressLabelText[language]);
+            d->ShowPercent(100);
+        }
+        batch.Label3->setText("1");
+        for (QDialog* d : std::initializer_list<QDialog*>{&port, &single, &batch}) {
+            SCOPED_TRACE(d->objectName().toStdString());
+            d->layout()->activate();  // laid out as when shown; showing would start a transfer
+            std::vector<QWidget*> controls;
+            for (QWidget* w : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->isHidden()) controls.push_back(w);
+            ASSERT_GE(controls.size(), 3u);
+            for (QWidget* w : controls) {
+                const std::string name = w->objectName().toStdString();
+                EXPECT_TRUE(d->rect().contains(w->geometry())) << name;
+                if (auto* l = qobject_cast<QLabel*>(w)) {
+                    EXPECT_GE(l->width(), l->sizeHint().width()) << name;
+                }
+                for (QWidget* o : controls)
+                    if (o != w) {
+                        EXPECT_FALSE(w->geometry().intersects(o->geometry())) << name << " / "
+                                                                               << o->objectName().toStdString();
+                    }
+            }
+        }
+        EXPECT_EQ(single.Label1->geometry().right() + 1 + 10, single.Label2->x());
+    }
 }
 
 TEST_F(Commands, BatchWriteRunsInItsOwnDialog) {

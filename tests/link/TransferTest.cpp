@@ -260,6 +260,9 @@ TEST_F(Transfer, WriteCancelledHalfWaySaysTheRadioMayBeIncomplete) {
     EXPECT_EQ(msgs.texts()[0], "Check Connection. Retry or Cancel?");
     EXPECT_EQ(msgs.texts()[1], WriteIncompleteText(1));
     EXPECT_FALSE(App.BatchWrite);
+    // The radio still listens: one "END" takes it out of programming mode.
+    EXPECT_EQ(radio.frameCount(Kind::End), 1);
+    EXPECT_FALSE(radio.inProgramMode());
 }
 
 TEST_F(Transfer, FailedReadLeavesTheDocumentUntouched) {
@@ -278,6 +281,8 @@ TEST_F(Transfer, FailedReadLeavesTheDocumentUntouched) {
     EXPECT_TRUE(ChannelTable.v == channels);
     EXPECT_EQ(Doc.DataFilePath, "/home/u/radio.dat");
     EXPECT_FALSE(Doc.Untitled);
+    EXPECT_EQ(radio.frameCount(Kind::End), 1);
+    EXPECT_FALSE(radio.inProgramMode());
 }
 
 TEST_F(Transfer, UnpluggedAdapterEndsTheTransferWithThePortMessage) {

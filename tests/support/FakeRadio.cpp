@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace testsupport {
@@ -180,6 +181,32 @@ bool FakeRadio::parseOne(QByteArray& in, Frame& f) {
     return false;
 }
 
+void FakeRadio::refuseWrites(std::uint32_t address) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    refused_.push_back(address);
+}
+
+bool FakeRadio::inProgramMode() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return programMode_;
+}
+
+// A frame that reached the radio changes its state: a good write block its
+// memory (unless the block refuses writes), "PROGRAM" and "END" its mode.
+void FakeRadio::apply(const Frame& f) {
+    const bool good = !answerFor(f).isEmpty();
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (f.kind == Kind::Program) programMode_ = true;
+    if (f.kind == Kind::End) programMode_ = false;
+    if (f.kind != Kind::Write || !good) return;
+    for (std::uint32_t r : refused_)
+        if (r == f.address) return;
+    for (int i = 0; i < 16; ++i) {
+        const std::size_t addr = f.address + static_cast<std::size_t>(i);
+        if (addr < memory_.size()) memory_[addr] = static_cast<std::uint8_t>(f.bytes[6 + i]);
+    }
+}
+
 void FakeRadio::handle(const Frame& incoming) {
     Frame f = incoming;
     Behaviour behaviour;
@@ -193,16 +220,34 @@ void FakeRadio::handle(const Frame& incoming) {
     Action a;
     a.reply = answerFor(f);
     if (behaviour) behaviour(f, a);
-    if (f.kind == Kind::Write && a.apply && !answerFor(f).isEmpty()) {
+    if (a.lost) {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (int i = 0; i < 16; ++i) {
-            const std::size_t addr = f.address + static_cast<std::size_t>(i);
-            if (addr < memory_.size()) memory_[addr] = static_cast<std::uint8_t>(f.bytes[6 + i]);
-        }
+        frames_[static_cast<std::size_t>(f.index)].lost = true;
+        return;
     }
+    if (a.corruptAt > 0 && a.corruptAt < f.bytes.size()) {
+        // The radio sees other bytes than were sent and answers what it saw.
+        f.bytes[a.corruptAt] = static_cast<char>(f.bytes[a.corruptAt] ^ 0x01);
+        if (f.kind == Kind::Read || f.kind == Kind::Write) f.address = addressOf(f.bytes);
+        a.reply = answerFor(f);
+    }
+    if (a.apply) apply(f);
     if (a.reply.isEmpty()) return;
+    const int copies = a.doubled ? 2 * a.repeat : a.repeat;
+    if (a.lateMs > 0) {
+        for (int n = 0; n < copies; ++n) {
+            const int at = a.lateMs + n * a.repeatGapMs;
+            if (a.splitAt > 0 && a.splitAt < a.reply.size()) {
+                sendLater(a.reply.left(a.splitAt), at);
+                sendLater(a.reply.mid(a.splitAt), at + a.splitPauseMs);
+            } else {
+                sendLater(a.reply, at);
+            }
+        }
+        return;
+    }
     pause(a.delayMs);
-    for (int n = 0; n < a.repeat; ++n) {
+    for (int n = 0; n < copies; ++n) {
         if (n > 0) pause(a.repeatGapMs);
         if (a.splitAt > 0 && a.splitAt < a.reply.size()) {
             send(a.reply.left(a.splitAt));
@@ -212,6 +257,37 @@ void FakeRadio::handle(const Frame& incoming) {
             send(a.reply);
         }
     }
+}
+
+void FakeRadio::sendLater(const QByteArray& bytes, int ms) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto at = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    auto pos = due_.begin();
+    while (pos != due_.end() && pos->at <= at) ++pos;
+    due_.insert(pos, Due{at, bytes});
+}
+
+void FakeRadio::injectLater(const QByteArray& bytes, int ms) { sendLater(bytes, ms); }
+
+void FakeRadio::sendDue() {
+    for (;;) {
+        QByteArray bytes;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (due_.empty() || due_.front().at > std::chrono::steady_clock::now()) return;
+            bytes = due_.front().bytes;
+            due_.erase(due_.begin());
+        }
+        send(bytes);
+    }
+}
+
+int FakeRadio::msToNextDue() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (due_.empty()) return 5;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due_.front().at -
+                                                                            std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<long long>(left.count(), 0, 5));
 }
 
 void FakeRadio::send(const QByteArray& bytes) {
@@ -229,7 +305,8 @@ void FakeRadio::run() {
     char buf[4096];
     while (!stop_) {
         pollfd p{master_, POLLIN, 0};
-        const int r = ::poll(&p, 1, 5);
+        const int r = ::poll(&p, 1, msToNextDue());
+        sendDue();
         if (r <= 0 || !(p.revents & POLLIN)) continue;
         const ssize_t n = ::read(master_, buf, sizeof buf);
         if (n <= 0) continue;

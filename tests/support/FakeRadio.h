@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -26,6 +27,7 @@ public:
         int index = 0;              // 0-based count of frames received so far
         int sameKind = 0;           // 0-based count of earlier frames of this kind
         QByteArray bytes;
+        bool lost = false;          // the behaviour dropped it on the way in
     };
 
     // What the radio does with one frame. `reply` starts as the proper answer
@@ -33,11 +35,15 @@ public:
     struct Action {
         QByteArray reply;
         bool apply = true;        // a write block changes the memory
-        int delayMs = 0;          // before the reply goes out
+        int delayMs = 0;          // the radio is busy this long before it answers (later frames wait)
+        int lateMs = 0;           // the answer is held up on the line; the radio goes on at once
         int splitAt = 0;          // > 0: send the first splitAt bytes, pause, then the rest
         int splitPauseMs = 20;
         int repeat = 1;           // send the reply this many times (a late duplicate)
         int repeatGapMs = 0;
+        bool lost = false;        // the frame never reached the radio: no effect, no answer
+        bool doubled = false;     // the frame reached the radio twice: handled and answered twice
+        int corruptAt = -1;       // this byte of the frame (1..) arrived with its low bit flipped
     };
     using Behaviour = std::function<void(const Frame&, Action&)>;
 
@@ -61,6 +67,10 @@ public:
     void setOptionByte(std::uint8_t b);
     // Replaced or cleared (empty function) at any time.
     void setBehaviour(Behaviour b);
+    // Writes to the block at address are acknowledged but never stored.
+    void refuseWrites(std::uint32_t address);
+    // Between an answered "PROGRAM" and a received "END".
+    bool inProgramMode() const;
 
     // Every frame received, in order.
     std::vector<Frame> frames() const;
@@ -69,6 +79,8 @@ public:
 
     // Sends bytes unasked (noise).
     void inject(const QByteArray& bytes);
+    // Sends bytes unasked after ms, without holding up the radio.
+    void injectLater(const QByteArray& bytes, int ms);
     // The adapter is pulled out: the terminal's master side goes away.
     void unplug();
 
@@ -80,7 +92,11 @@ private:
     void run();
     void handle(const Frame& f);
     void send(const QByteArray& bytes);
+    void sendLater(const QByteArray& bytes, int ms);
+    void sendDue();
+    int msToNextDue() const;
     bool parseOne(QByteArray& in, Frame& f);
+    void apply(const Frame& f);
 
     int master_ = -1;
     int slave_ = -1;
@@ -95,6 +111,13 @@ private:
     Behaviour behaviour_;
     std::vector<Frame> frames_;
     int kindCounts_[6] = {0, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> refused_;
+    bool programMode_ = false;
+    struct Due {
+        std::chrono::steady_clock::time_point at;
+        QByteArray bytes;
+    };
+    std::vector<Due> due_;  // answers held up on the line, in order of their time
 };
 
 }  // namespace testsupport

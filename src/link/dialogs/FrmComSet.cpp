@@ -2,9 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "core/ModEnglish.h"
 #include "core/GlobalState.h"
@@ -18,17 +20,30 @@ FrmComSet::FrmComSet(QWidget* parent) : QDialog(parent) {
     setFixedSize(300, 120);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(20, 24, 80, 22);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(110, 22, 170, 24);
+    Label1->setBuddy(Combo1);
     CommandOK = new QPushButton(this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setGeometry(60, 75, 90, 28);
     CommandOK->setDefault(true);
     CommandCancel = new QPushButton(this);
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    CommandCancel->setGeometry(170, 75, 90, 28);
+
+    auto* portRow = new QHBoxLayout;
+    portRow->setSpacing(10);
+    portRow->addWidget(Label1);
+    portRow->addWidget(Combo1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(20);
+    buttons->addStretch(1);
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->addLayout(portRow);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
     ReShowComPortTimer = new QTimer(this);
     ReShowComPortTimer->setInterval(1000);
 

@@ -2,12 +2,12 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
-#include <QTimer>
 #include <exception>
 
-#include "core/ModEndlishProgress.h"
 #include "core/GlobalState.h"
+#include "core/ModEndlishProgress.h"
 #include "link/ModComm.h"
 #include "platform/MsgBox.h"
 
@@ -25,48 +25,30 @@ void trapped(const char* errorText, F&& f) {
 }
 }  // namespace
 
-FrmProgress::FrmProgress(CommEngine& engine, QWidget* parent) : QDialog(parent), engine_(engine) {
-    setObjectName(QStringLiteral("FrmProgress"));
-    setModal(true);
+FrmProgress::FrmProgress(CommEngine& engine, QWidget* parent) : ProgressDialog(engine, "FrmProgress", parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(380, 100);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(20, 20, 340, 22);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(300, 60, 60, 20);
 }
 
 void FrmProgress::SetProgressValue(int rValue) {
     trapped("SetProgressValueError", [&] { ProgressBar1->setValue(rValue); });
 }
 
-void FrmProgress::ShowPercent(int percent) {
-    SetProgressValue(percent);
-    Label2->setText(QString::number(percent) + QStringLiteral("%"));
-}
-
-void FrmProgress::Unload() {
-    unloading_ = true;
-    done(QDialog::Accepted);
-}
+void FrmProgress::SetBar(int percent) { SetProgressValue(percent); }
 
 void FrmProgress::ChangShowByLanguage() {
     trapped("ProgressChangShowByLanguageError", [&] {
-        setWindowTitle(ProgressTitleText[Comm.CommMode + 3 * CurrentLanguage]);
+        setTransferCaption();
         Label1->setText(ProgressLabelText[CurrentLanguage]);
     });
 }
 
+// The caption ends 10 units left of the percentage: the row's layout keeps
+// it there once it knows the caption's new width.
 void FrmProgress::justSize() {
     trapped("ProgressjustSizeError", [&] {
-        const int width = Label1->sizeHint().width();
-        Label1->setGeometry(Label2->x() - width - 10, Label2->y(), width, Label2->height());
+        Label1->adjustSize();
+        layout_->activate();
     });
 }
 
@@ -79,14 +61,6 @@ void FrmProgress::Form_Load() {
     });
     // Nothing under way would ever close this dialog, and the user cannot.
     if (!engine_.TransferUnderWay()) Unload();
-}
-
-void FrmProgress::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (loaded_) return;
-    loaded_ = true;
-    // Start once the modal loop runs, so that the transfer's end can leave it.
-    QTimer::singleShot(0, this, [this] { Form_Load(); });
 }
 
 void FrmProgress::closeEvent(QCloseEvent* e) {

@@ -2,41 +2,23 @@
 // radio number of the batch. Closing it cancels the batch.
 #pragma once
 
-#include <QDialog>
-
-class QLabel;
-class QProgressBar;
+#include "link/dialogs/ProgressDialog.h"
 
 namespace ulbrix {
 
-class CommEngine;
-
-class frmMProgress : public QDialog {
+class frmMProgress : public ProgressDialog {
     Q_OBJECT
 public:
     frmMProgress(CommEngine& engine, QWidget* parent = nullptr);
 
-    QProgressBar* ProgressBar1;  // percentage of the current radio
     QProgressBar* ProgressBar2;  // radio number
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-
-    void ShowPercent(int percent);
-    void Unload();
+    QLabel* Label3;              // radio number
+    QLabel* Label4;              // radio-number caption
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void Form_Load() override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
-
-private:
-    void Form_Load();
-
-    CommEngine& engine_;
-    bool loaded_ = false;
-    bool unloading_ = false;
 };
 
 }  // namespace ulbrix
