@@ -43,8 +43,10 @@ PlayerIO SoundCardIO() {
 Long GetRBTotalLength(int n) {
     const RogerBeepPattern* p = patternOf(n);
     if (!p) return 0;
+    // A negative length from a damaged file sounds nothing; it must not cancel
+    // the tones that do sound.
     Long total = 0;
-    for (int k = 1; k <= 14; ++k) total += Long{p->Tone.at(static_cast<std::size_t>(k)).Length} * 10;
+    for (int k = 1; k <= 14; ++k) total += std::max<Long>(p->Tone.at(static_cast<std::size_t>(k)).Length, 0) * 10;
     return total;
 }
 

@@ -41,7 +41,8 @@ struct RogerBeepPlayerState {
 };
 inline RogerBeepPlayerState Player;
 
-// Total tone time of pattern n in milliseconds (0 for a number outside 1..8).
+// Total tone time of pattern n in milliseconds (0 for a number outside 1..8);
+// negative lengths count as none.
 Long GetRBTotalLength(int n);
 
 // Takes pattern n's passes and gap, clears StopPlay and starts a new

@@ -6,24 +6,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
+#include <set>
 
 #include "core/GlobalState.h"
 #include "core/ModFreFile.h"
-#include "core/ModMain.h"
 #include "editors/settings/FrmOptFeatures.h"
+#include "editors/settings/OptionRules.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "link/ModComm.h"
 #include "link/RadioImage.h"
 #include "link/SettingsCodec.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/frmMain.h"
+#include "support/RunningProgram.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -34,25 +32,7 @@ constexpr int kSettings = 250;  // the settings record in the data file
 
 class FrmOptFeaturesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProcessState();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(store.path());
-        Main();
-        window = std::make_unique<frmMain>();
-        window->MDIForm_Load();
-        window->show();
-        QApplication::processEvents();
-        rec.clear();
-    }
-    void TearDown() override {
-        UnloadChildForms();
-        window.reset();
-        ResetProcessState();
-        QDir::setCurrent(previousDir);
-    }
+    void SetUp() override { rec.clear(); }
 
     FrmOptFeatures* open() {
         auto* w = qobject_cast<FrmOptFeatures*>(ShowChildForm(FormName::OptFeatures));
@@ -73,10 +53,10 @@ protected:
         QTest::keyClicks(box, text);
     }
     QByteArray savedFile() {
-        Doc.DataFilePath = store.path() + "/opt.dat";
+        Doc.DataFilePath = program.workDir() + "/opt.dat";
         Doc.Untitled = false;
         rec.answer(platform::MsgResult::Ok);
-        window->mnuFileSave_Click();
+        program.window().mnuFileSave_Click();
         QFile f(Doc.DataFilePath);
         if (!f.open(QIODevice::ReadOnly)) return {};
         return f.readAll();
@@ -85,11 +65,8 @@ protected:
         return static_cast<qint16>(static_cast<quint8>(b.at(offset)) | (static_cast<quint8>(b.at(offset + 1)) << 8));
     }
 
-    testsupport::RuntimeDir runtime;
     testsupport::MsgRecorder rec;
-    QTemporaryDir store;
-    QString previousDir;
-    std::unique_ptr<frmMain> window;
+    testsupport::RunningProgram program;
 };
 
 }  // namespace
@@ -250,4 +227,103 @@ TEST_F(FrmOptFeaturesTest, TextBoxesRefuseWhatTheirFiltersRefuse) {
             EXPECT_NE(label->buddy(), nullptr) << label->objectName().toStdString();
         }
     }
+}
+
+namespace {
+
+// Where each visible option lives: its bytes in the data file and the one
+// byte of the radio image it goes to (0: it has no place in the image).
+struct OptionPlace {
+    int id;
+    int fileOffset;
+    int size;
+    std::uint32_t image;
+};
+constexpr int S = kSettings;
+constexpr OptionPlace kPlaces[] = {
+    {0, S + 180, 2, 0x22128},   {2, S + 1286, 2, 0x2210A},  {3, S + 1288, 2, 0x2210B},
+    {8, S + 1290, 2, 0x2210C},  {9, S + 1292, 2, 0x2210D},  {10, S + 1298, 2, 0x22110},
+    {11, S + 1302, 2, 0x2211C}, {12, S + 182, 2, 0x22129},  {13, S + 184, 2, 0x2212A},
+    {14, S + 186, 2, 0x2212B},  {15, S + 188, 2, 0x2212C},  {16, S + 190, 2, 0x2212D},
+    {24, S + 1305, 2, 0x22115}, {25, S + 1282, 1, 0x2211A}, {26, S + 1283, 1, 0x2211B},
+    {27, S + 1311, 1, 0x22118}, {28, S + 1312, 1, 0x22119}, {29, S + 1321, 1, 0x22116},
+    {32, S + 1323, 1, 0x2211E}, {33, S + 1324, 1, 0x2211F}, {35, S + 1313, 2, 0x2211D},
+    {36, S + 1325, 1, 0x22120}, {38, S + 192, 2, 0x2212E},  {39, S + 1284, 2, 0},
+    {40, S + 1924, 2, 0x22121}, {41, S + 1926, 2, 0x22122}, {44, S + 194, 2, 0x2212F},
+    {47, S + 1326, 1, 0x22104}, {48, S + 1327, 1, 0x22106}, {49, S + 1328, 1, 0x22123},
+    {52, S + 1329, 1, 0x22124}, {55, S + 1334, 1, 0x22126}, {56, S + 1335, 1, 0x22127},
+    {59, S + 1332, 2, 0x22125}, {61, S + 1938, 2, 0x22111}, {64, S + 8, 2, 0x18004},
+    {65, S + 10, 2, 0x18006},   {67, S + 1946, 2, 0x22143}, {70, 2889, 2, 0x22144},
+    {71, 2891, 2, 0x22109},     {72, 2891, 2, 0x22109},     {60, 2881, 2, 0},
+    {62, 2883, 2, 0},           {69, 2885, 2, 0x22117},
+    // CB, HAM and HF public groups: HI-CUT, NB, ANL, ECHO, +10KHz in the flags byte.
+    {200, S + 114, 2, 0x18108}, {201, S + 116, 2, 0x18108}, {204, S + 118, 2, 0x18108},
+    {202, S + 120, 2, 0x18108}, {203, S + 122, 2, 0x18108}, {209, S + 126, 2, 0x1810A},
+    {205, S + 134, 2, 0x1810B}, {400, S + 136, 2, 0x18118}, {401, S + 138, 2, 0x18118},
+    {404, S + 140, 2, 0x18118}, {402, S + 142, 2, 0x18118}, {403, S + 144, 2, 0x18118},
+    {409, S + 148, 2, 0x1811A}, {405, S + 156, 2, 0x1811B}, {300, S + 158, 2, 0x18128},
+    {301, S + 160, 2, 0x18128}, {304, S + 162, 2, 0x18128}, {302, S + 164, 2, 0x18128},
+    {303, S + 166, 2, 0x18128}, {309, S + 170, 2, 0x1812A}, {305, S + 178, 2, 0x1812B},
+    // Check boxes.
+    {103, S + 1294, 2, 0x2210E}, {104, S + 1296, 2, 0x2210F}, {105, 2865, 2, 0x22141},
+    // (PA starts off, so every mode box changes: the last one on stays on.)
+    {109, 2875, 2, 0x22141},     {106, 2867, 2, 0x22141},     {107, 2869, 2, 0x22141},
+    {108, 2871, 2, 0x22141},     {110, 2873, 2, 0x22141},
+};
+
+std::vector<std::uint8_t> PackedImage() {
+    ClearImage();
+    PackSettings(WorkDocument.Settings);
+    return {RadioImage.begin(), RadioImage.end()};
+}
+
+}  // namespace
+
+TEST_F(FrmOptFeaturesTest, EveryVisibleOptionLandsAtItsOwnWordOnly) {
+    WorkDocument.ChVolKind = 1;  // VOX on and a level past its first item: all enabled
+    WorkDocument.Settings.VoxLevel = 1;
+    WorkDocument.Settings.KeyAssignEnable = 0;
+    WorkDocument.FMEnable = WorkDocument.AMEnable = WorkDocument.USBEnable = 1;
+    WorkDocument.LSBEnable = WorkDocument.CWEnable = 1;
+    WorkDocument.PAEnable = 0;
+    FrmOptFeatures* w = open();
+    ASSERT_NE(w, nullptr);
+
+    std::set<int> visible;
+    for (const OptionRow& row : OptionRows())
+        if (row.visible) visible.insert(row.id);
+    for (const OptionPlace& place : kPlaces) {
+        SCOPED_TRACE(place.id);
+        visible.erase(place.id);
+        const Bytes fileBefore = DocumentToBytes(WorkDocument);
+        const auto imageBefore = PackedImage();
+        if (QCheckBox* box = w->check(place.id)) {
+            QTest::mouseClick(box, Qt::LeftButton);
+        } else {
+            QComboBox* list = w->list(place.id);
+            ASSERT_NE(list, nullptr);
+            ASSERT_TRUE(list->isEnabled());
+            stepList(list, list->currentIndex() + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+        }
+        const Bytes fileAfter = DocumentToBytes(WorkDocument);
+        const auto imageAfter = PackedImage();
+        ASSERT_EQ(fileAfter.size(), fileBefore.size());
+        bool changed = false;
+        for (std::size_t k = 0; k < fileAfter.size(); ++k) {
+            if (fileAfter[k] == fileBefore[k]) continue;
+            changed = true;
+            EXPECT_GE(static_cast<int>(k), place.fileOffset) << "file byte " << k;
+            EXPECT_LT(static_cast<int>(k), place.fileOffset + place.size) << "file byte " << k;
+        }
+        EXPECT_TRUE(changed);
+        for (std::size_t a = 0; a < imageAfter.size(); ++a) {
+            if (imageAfter[a] == imageBefore[a]) continue;
+            EXPECT_EQ(a, place.image) << std::hex << "image byte 0x" << a;
+        }
+        if (place.image != 0) {
+            EXPECT_NE(imageAfter[place.image], imageBefore[place.image]);
+        }
+    }
+    EXPECT_TRUE(visible.empty()) << "a visible option without a place: " << *visible.begin();
+    EXPECT_TRUE(rec.shown().empty()) << rec.texts().join("|").toStdString();
 }

@@ -16,6 +16,7 @@
 #include "editors/settings/RogerBeepChart.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "mainwindow/ChildForms.h"
+#include "editors/signalling/PlayerLog.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -23,24 +24,6 @@ using namespace ulbrix;
 namespace {
 
 RogerBeepPattern& pattern(int n) { return WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)); }
-
-// Plays the user: `onWait` runs inside every wait of the player, where the
-// real wait would run the application's events.
-struct ScriptedIO {
-    QStringList log;
-    std::function<void(int waitNo)> onWait;
-    int waits = 0;
-    PlayerIO io() {
-        return PlayerIO{[this](int hz, int ms) { log << QString("tone %1 %2").arg(hz).arg(ms); },
-                        [this](int ms) {
-                            log << QString("wait %1").arg(ms);
-                            ++waits;
-                            if (onWait) onWait(waits);
-                            WaitWithEvents(1);  // a real nested loop, as the player's wait runs
-                        },
-                        [] { QApplication::processEvents(); }};
-    }
-};
 
 class ToneTips : public ::testing::Test {
 protected:
@@ -54,6 +37,7 @@ protected:
         pattern(1).Tone[2] = {50, 5};
         pattern(1).Recycle = 2;
         pattern(1).Interval = 20;
+        script.runEvents = true;
         FrmToneTips::SetPlayerIOFactory([this] { return script.io(); });
     }
     void TearDown() override {
@@ -71,7 +55,7 @@ protected:
         box->setCurrentIndex(i);
         emit box->activated(i);
     }
-    ScriptedIO script;
+    PlayerLog script;
     testsupport::MsgRecorder rec;
 };
 
@@ -99,18 +83,23 @@ TEST_F(ToneTips, PicksStoreInTheUnitsOfThePattern) {
     EXPECT_EQ(pattern(3).Tone[5].Freq, 10);  // shown, not stored
     EXPECT_EQ(pattern(3).Recycle, 12);
 
-    pick(w.frequencyList(2), "400");
-    EXPECT_EQ(pattern(3).Tone[3].Freq, 40);
-    pick(w.frequencyList(2), "2550");
-    EXPECT_EQ(pattern(3).Tone[3].Freq, 255);
-    pick(w.frequencyList(2), "None");
-    EXPECT_EQ(pattern(3).Tone[3].Freq, 0);
-    pick(w.gapList(), "1000");
-    EXPECT_EQ(pattern(3).Interval, 100);
-    pick(w.lengthList(13), "2550");
-    EXPECT_EQ(pattern(3).Tone[14].Length, 255);
-    pick(w.passesList(), "4");
-    EXPECT_EQ(pattern(3).Recycle, 4);
+    const struct {
+        QComboBox* list;
+        const char* text;
+        const Integer& field;
+        int stored;
+    } picks[] = {
+        {w.frequencyList(2), "400", pattern(3).Tone[3].Freq, 40},
+        {w.frequencyList(2), "2550", pattern(3).Tone[3].Freq, 255},
+        {w.frequencyList(2), "None", pattern(3).Tone[3].Freq, 0},
+        {w.gapList(), "1000", pattern(3).Interval, 100},
+        {w.lengthList(13), "2550", pattern(3).Tone[14].Length, 255},
+        {w.passesList(), "4", pattern(3).Recycle, 4},
+    };
+    for (const auto& p : picks) {
+        pick(p.list, p.text);
+        EXPECT_EQ(p.field, p.stored) << p.text;
+    }
     EXPECT_EQ(pattern(1).Recycle, 2);
     EXPECT_TRUE(rec.shown().empty());
 }
@@ -173,7 +162,7 @@ TEST_F(ToneTips, PlayPlaysThePreparedPatternWhateverTabIsShown) {
     pattern(2).Recycle = 1;
     FrmToneTips w;
     w.show();
-    script.onWait = [&](int waitNo) {
+    script.onWait = [&](int waitNo, int) {
         EXPECT_FALSE(w.playButton()->isEnabled());
         if (waitNo == 1) w.tabStrip()->setCurrentIndex(1);
     };
@@ -186,7 +175,7 @@ TEST_F(ToneTips, PlayPlaysThePreparedPatternWhateverTabIsShown) {
     w.tabStrip()->setCurrentIndex(0);
     script.log.clear();
     script.waits = 0;
-    script.onWait = [&](int) { w.stopButton()->click(); };
+    script.onWait = [&](int, int) { w.stopButton()->click(); };
     w.playButton()->click();
     EXPECT_EQ(script.log, onePass);
 
@@ -207,10 +196,11 @@ TEST_F(ToneTips, ClosingDuringPlaybackEndsItAndTheWindowGoesAfterwards) {
     ASSERT_NE(first, nullptr);
     QPointer<QWidget> frame = first->parentWidget();
     QPointer<QWidget> second;
-    ScriptedIO inner;
+    PlayerLog inner;
+    inner.runEvents = true;
     // The closed window outlives the Play handler that is still on the stack.
-    inner.onWait = [&](int) { EXPECT_FALSE(first.isNull()); };
-    script.onWait = [&](int waitNo) {
+    inner.onWait = [&](int, int) { EXPECT_FALSE(first.isNull()); };
+    script.onWait = [&](int waitNo, int) {
         if (waitNo != 1) return;
         UnloadChildForms();  // closed during the first gap
         WaitWithEvents(5);  // events run on, deferred deletes included

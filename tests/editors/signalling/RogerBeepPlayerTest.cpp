@@ -7,29 +7,11 @@
 
 #include "core/GlobalState.h"
 #include "editors/settings/RogerBeepPlayer.h"
+#include "editors/signalling/PlayerLog.h"
 
 using namespace ulbrix;
 
 namespace {
-
-// Records what the player asks for; `onPump` plays the user acting between tones.
-struct Recorder {
-    QStringList log;
-    std::function<void(int pumpNo)> onPump;
-    std::function<void(int waitMs)> onWait;
-    int pumps = 0;
-    PlayerIO io() {
-        return PlayerIO{[this](int hz, int ms) { log << QString("tone %1 %2").arg(hz).arg(ms); },
-                        [this](int ms) {
-                            log << QString("wait %1").arg(ms);
-                            if (onWait) onWait(ms);
-                        },
-                        [this] {
-                            ++pumps;
-                            if (onPump) onPump(pumps);
-                        }};
-    }
-};
 
 RogerBeepPattern& pattern(int n) { return WorkDocument.RogerBeep.at(static_cast<std::size_t>(n)); }
 
@@ -60,7 +42,7 @@ const QStringList onePass = {"tone 1000 200", "wait 100", "tone 2000 200", "wait
 }  // namespace
 
 TEST_F(Player_, PlaysEveryPassWithItsGap) {
-    Recorder r;
+    PlayerLog r;
     ASSERT_TRUE(PrepareRBPlay(1));
     PlayRB(r.io());
     EXPECT_EQ(r.log, onePass + onePass + onePass);
@@ -76,7 +58,7 @@ TEST_F(Player_, PlaysEveryPassWithItsGap) {
 TEST_F(Player_, WhatIsSoundedSilentOrSkipped) {
     // 40 Hz is silent, 50 Hz sounds; a tone of 5 ms or less is skipped.
     setTones(2, {{4, 3}, {5, 3}, {100, 0}, {100, -4}}, 1, 0);
-    Recorder r;
+    PlayerLog r;
     ASSERT_TRUE(PrepareRBPlay(2));
     PlayRB(r.io());
     EXPECT_EQ(r.log, QStringList({"wait 30", "tone 50 30", "wait 0"}));
@@ -101,7 +83,7 @@ TEST_F(Player_, DamagedValuesAreHeldToWhatCanBeSounded) {
     // Products that overflow 16 bits: frequency and length held, gap held.
     setTones(4, {{32767, 32767}, {3277, 3277}, {-100, 20}}, 1, 32767);
     EXPECT_EQ(GetRBTotalLength(4), (32767 + 3277 + 20) * 10);
-    Recorder r;
+    PlayerLog r;
     ASSERT_TRUE(PrepareRBPlay(4));
     PlayRB(r.io());
     EXPECT_EQ(r.log, QStringList({"tone 20000 2550", "tone 20000 2550", "wait 200", "wait 2550"}));
@@ -111,10 +93,18 @@ TEST_F(Player_, DamagedValuesAreHeldToWhatCanBeSounded) {
     ASSERT_TRUE(PrepareRBPlay(5));
     PlayRB(r.io());
     EXPECT_EQ(r.log, QStringList({"tone 1000 200", "wait 0"}));
+
+    // A negative length sounds nothing and takes nothing from the others.
+    setTones(6, {{100, 10}, {200, -20}}, 1, 0);
+    EXPECT_EQ(GetRBTotalLength(6), 100);
+    r.log.clear();
+    ASSERT_TRUE(PrepareRBPlay(6));
+    PlayRB(r.io());
+    EXPECT_EQ(r.log, QStringList({"tone 1000 100", "wait 0"}));
 }
 
 TEST_F(Player_, StopDuringAToneEndsBeforeTheNextWithoutAGap) {
-    Recorder r;
+    PlayerLog r;
     r.onPump = [](int pumpNo) {
         if (pumpNo == 2) RequestStopPlay();  // pressed while the silent second tone ran
     };
@@ -126,8 +116,8 @@ TEST_F(Player_, StopDuringAToneEndsBeforeTheNextWithoutAGap) {
     EXPECT_FALSE(Player.StopPlay);
 
     // Stop pressed during a gap takes effect at the first tone of the next pass.
-    Recorder g;
-    g.onWait = [](int ms) {
+    PlayerLog g;
+    g.onWait = [](int, int ms) {
         if (ms == 500) RequestStopPlay();
     };
     PlayRB(g.io());
@@ -136,7 +126,7 @@ TEST_F(Player_, StopDuringAToneEndsBeforeTheNextWithoutAGap) {
 
 TEST_F(Player_, TheShownPatternChangingDoesNotMixPatterns) {
     setTones(2, {{300, 10}, {300, 10}, {300, 10}}, 9, 90);
-    Recorder r;
+    PlayerLog r;
     r.onPump = [](int pumpNo) {
         if (pumpNo == 1) {
             Player.CurrentRBIndex = 2;     // the user switched tabs
@@ -154,8 +144,8 @@ TEST_F(Player_, AStalePlaybackEndsSilentlyWhenANewOneIsPrepared) {
     // The editor is closed and opened again during the first gap, and Play is
     // pressed there: the new playback runs inside the old one's wait.
     setTones(2, {{300, 10}}, 1, 0);
-    Recorder outer, inner;
-    outer.onWait = [&](int ms) {
+    PlayerLog outer, inner;
+    outer.onWait = [&](int, int ms) {
         if (ms != 500) return;
         RequestStopPlay();  // the close
         ASSERT_TRUE(PrepareRBPlay(2));
@@ -167,7 +157,7 @@ TEST_F(Player_, AStalePlaybackEndsSilentlyWhenANewOneIsPrepared) {
     EXPECT_EQ(inner.log, QStringList({"tone 3000 100", "wait 0"}));
 
     // Even without a stop: a newer playback makes the old one stale.
-    Recorder first, second;
+    PlayerLog first, second;
     first.onPump = [&](int pumpNo) {
         if (pumpNo != 1) return;
         ASSERT_TRUE(PrepareRBPlay(2));
