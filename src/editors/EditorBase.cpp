@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QObject>
 
 #include "core/GlobalState.h"
@@ -81,6 +84,23 @@ void EditorBase::applyCaptions(std::span<const CaptionRow> rows) {
     }
 }
 
+EditorBase::CommonButtons EditorBase::addCommonButtons(QRect helpTwips, QRect closeTwips) {
+    auto make = [this](const char* name, QRect twips) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        if (!twips.isEmpty()) b->setGeometry(pxRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return b;
+    };
+    CommonButtons buttons{make("CommandHelp", helpTwips), make("CommandClose", closeTwips)};
+    onClick(buttons.close, [this] { closeWindow(); });
+    return buttons;
+}
+
+void EditorBase::closeWindow() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+    else close();
+}
+
 void EditorBase::closeEvent(QCloseEvent* event) {
     Trap(handlerErrorText(), [this] { commitPendingEdit(); });
     Trap(QString(), [this] { formUnload(); });
@@ -96,6 +116,15 @@ void IgnoreWheelUnlessFocused(QComboBox* box) {
 
 void SetCaptionBuddy(QWidget* label, QWidget* control) {
     if (auto* l = qobject_cast<QLabel*>(label)) l->setBuddy(control);
+}
+
+void FitCaptionWidth(QWidget* label, int width) {
+    auto* l = qobject_cast<QLabel*>(label);
+    if (!l) return;
+    QFont f = l->font();
+    while (QFontMetrics(f).horizontalAdvance(l->text()) > width && f.pointSizeF() > 6.0)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    l->setFont(f);
 }
 
 }  // namespace ulbrix

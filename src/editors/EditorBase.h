@@ -9,6 +9,7 @@
 // mainwindow/EditorTable.cpp with RegisterEditor<T>(FormName::...).
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <concepts>
@@ -21,12 +22,19 @@
 
 class QAbstractButton;
 class QComboBox;
+class QPushButton;
 
 namespace ulbrix {
 class ControlRows;
 }
 
 namespace ulbrix {
+
+// The fixed layouts are drawn in twips, 15 to a pixel.
+constexpr int px(int twips) { return twips / 15; }
+constexpr QRect pxRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
 
 // A caption from a language table onto the child of that object name (label,
 // button, check box, group box); the empty name is the window title.
@@ -92,6 +100,19 @@ protected:
 
     void applyCaptions(std::span<const CaptionRow> rows);
 
+    // The window's "Help" and "Close" buttons (CommandHelp, CommandClose; their
+    // captions come from SetCommonButtonCaptions), at the given places in
+    // twips, or for a layout to place when the places are empty. Close closes
+    // the window as its close box does; Help has nothing behind it.
+    struct CommonButtons {
+        QPushButton* help;
+        QPushButton* close;
+    };
+    CommonButtons addCommonButtons(QRect helpTwips = {}, QRect closeTwips = {});
+
+    // Closes the window as its close box does: through its frame when it has one.
+    void closeWindow();
+
     // Runs when the window closes, after its pending edit was committed.
     virtual void formUnload() {}
 
@@ -116,5 +137,9 @@ void IgnoreWheelUnlessFocused(QComboBox* box);
 
 // Sets a caption label's buddy, so the control is named after its caption.
 void SetCaptionBuddy(QWidget* label, QWidget* control);
+
+// A caption wider than `width` pixels (a wider font than the one a fixed
+// layout was drawn for) is set a little smaller instead of being cut.
+void FitCaptionWidth(QWidget* label, int width);
 
 }  // namespace ulbrix

@@ -2,8 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "core/GlobalState.h"
@@ -17,8 +15,6 @@
 namespace ulbrix {
 
 namespace {
-
-constexpr int Px(int twips) { return twips / 15; }
 
 Integer& Setting(int word) { return WorkDocument.Settings.Weather.w.at(static_cast<std::size_t>(word)); }
 
@@ -34,20 +30,23 @@ QStringList Squelch() {
     return items;
 }
 
+template <int W>
+int GetSetting() {
+    return Setting(W);
+}
+template <int W>
+void SetSetting(int picked) {
+    Setting(W) = static_cast<Integer>(picked);
+}
+
 // The six settings that are plain lists; the current channel list is the window's own.
 const ControlRow kSettingRows[] = {
-    {"Combo10", "Label7", &CapWxOnOff, OffOn, [] { return int(Setting(WxOnOff)); },
-     [](int v) { Setting(WxOnOff) = Integer(v); }},
-    {"Combo5", "Label2", &CapAlert, OffOn, [] { return int(Setting(WxAlert)); },
-     [](int v) { Setting(WxAlert) = Integer(v); }},
-    {"Combo6", "Label3", &CapWxScanState, OffOn, [] { return int(Setting(WxScanState)); },
-     [](int v) { Setting(WxScanState) = Integer(v); }},
-    {"Combo7", "Label4", &CapWxVfo, OffOn, [] { return int(Setting(WxVfo)); },
-     [](int v) { Setting(WxVfo) = Integer(v); }},
-    {"Combo8", "Label5", &CapStep, Steps, [] { return int(Setting(WxStep)); },
-     [](int v) { Setting(WxStep) = Integer(v); }},
-    {"Combo9", "Label6", &CapWxSql, Squelch, [] { return int(Setting(WxSql)); },
-     [](int v) { Setting(WxSql) = Integer(v); }},
+    {"Combo10", "Label7", &CapWxOnOff, OffOn, GetSetting<WxOnOff>, SetSetting<WxOnOff>},
+    {"Combo5", "Label2", &CapAlert, OffOn, GetSetting<WxAlert>, SetSetting<WxAlert>},
+    {"Combo6", "Label3", &CapWxScanState, OffOn, GetSetting<WxScanState>, SetSetting<WxScanState>},
+    {"Combo7", "Label4", &CapWxVfo, OffOn, GetSetting<WxVfo>, SetSetting<WxVfo>},
+    {"Combo8", "Label5", &CapStep, Steps, GetSetting<WxStep>, SetSetting<WxStep>},
+    {"Combo9", "Label6", &CapWxSql, Squelch, GetSetting<WxSql>, SetSetting<WxSql>},
 };
 
 // Lists from the top of the window: object, label, top (twips).
@@ -69,14 +68,14 @@ FrmTVCH::FrmTVCH(QWidget* parent) : EditorBase(parent), rows_(*this, kSettingRow
 }
 
 void FrmTVCH::buildControls() {
-    setFixedSize(Px(5235), Px(7935));
+    setFixedSize(px(5235), px(7935));
     for (const ListPlace& p : kPlaces) {
         auto* box = new QComboBox(this);
         box->setObjectName(QString::fromLatin1(p.list));
-        box->setGeometry(Px(kListLeft), Px(p.top), Px(kListWidth), Px(315));
+        box->setGeometry(px(kListLeft), px(p.top), px(kListWidth), px(315));
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(p.label));
-        label->move(0, Px(p.top));
+        label->move(0, px(p.top));
         label->setBuddy(box);
         if (p.list == std::string_view("Combo1")) combo1_ = box;
     }
@@ -85,7 +84,7 @@ void FrmTVCH::buildControls() {
 
     grid_ = new platform::FlexGrid(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setGeometry(Px(360), Px(2640), Px(4515), Px(4575));
+    grid_->setGeometry(px(360), px(2640), px(4515), px(4575));
     text1_ = new platform::GridEditBox(grid_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setMaxLength(9);
@@ -100,22 +99,19 @@ void FrmTVCH::buildControls() {
         *lists[i] = box;
     }
     // OFF/ON and W/N commit at once; a Scan pick waits for the next commit.
-    onPick(combo2_, [this](int) { Save_TVChannel(); });
-    onPick(combo3_, [this](int) { Save_TVChannel(); });
-    IgnoreWheelUnlessFocused(combo4_);
+    onPick(combo2_, [this](int) {
+        cellPicked_ = true;
+        Save_TVChannel();
+    });
+    onPick(combo3_, [this](int) {
+        cellPicked_ = true;
+        Save_TVChannel();
+    });
+    onPick(combo4_, [this](int) { cellPicked_ = true; });
     onEvent(grid_, &QTableWidget::cellClicked, [this](int, int) { Save_TVChannel(); });
     onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
 
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
-    close->setGeometry(Px(1200), Px(7320), Px(1095), Px(375));
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setGeometry(Px(2520), Px(7320), Px(1095), Px(375));
-    onClick(close, [this] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-        else this->close();
-    });
+    addCommonButtons(QRect(2520, 7320, 1095, 375), QRect(1200, 7320, 1095, 375));
 }
 
 void FrmTVCH::Form_Load() {
@@ -154,15 +150,19 @@ void FrmTVCH::SetCaptionsByLanguage() {
     const CaptionRow label1[] = {{"Label1", &CapCurrentWeatherChannel}};
     applyCaptions(label1);
     rows_.applyCaptions();
-    // Each label ends 100 twips left of its list.
+    // Each label ends 100 twips left of its list, and starts inside the window.
     for (const ListPlace& p : kPlaces) {
         auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
         if (!label) continue;
+        FitCaptionWidth(label, px(kListLeft - 100));
         label->adjustSize();
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(Px(kListLeft - 100) - label->width(), label->y(), label->width(), Px(315));
+        label->setGeometry(px(kListLeft - 100) - label->width(), label->y(), label->width(), px(315));
     }
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
+    // The number column is at least as wide as its caption.
+    const int numberWidth = grid_->fontMetrics().horizontalAdvance(Tr(CapCHNo)) + 12;
+    if (grid_->columnWidth(0) < numberWidth) grid_->setColumnWidth(0, numberWidth);
     grid_->setTextMatrix(0, 1, Tr(CapFrequency));
     grid_->setTextMatrix(0, 3, Tr(CapWN));
     grid_->setTextMatrix(0, 4, Tr(CapScan));
@@ -221,6 +221,7 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
         return;
     }
     QComboBox* box = cellList(col);
+    cellPicked_ = false;  // the item shown for the cell is not a choice
     {
         FillGuard guard(*this);
         SelectComboText(box, text);
@@ -241,19 +242,21 @@ void FrmTVCH::hideCellEditors() {
 
 void FrmTVCH::Save_TVChannel() {
     if (editRow_ < 1 || editCol_ < 1) return;
-    if (editCol_ == 1 && text1_->isOpen()) {
+    QComboBox* list = cellList(editCol_);
+    if (editCol_ == 1 && text1_->isOpen() && text1_->isModified()) {
         const WeatherFrequencyCommit commit = WeatherFrequencyFromText(text1_->takeText());
         ApplyWeatherFrequency(WeatherEntry(editRow_), commit);
         ShowGridRow(editRow_);
         if (commit.kind != WeatherFrequencyCommit::Keep) ShowCurrentWxChannel();
-    } else if (QComboBox* box = cellList(editCol_); box && !box->isHidden() && box->currentIndex() >= 0) {
+    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0) {
         WeatherChannelRecord& entry = WeatherEntry(editRow_);
-        const auto picked = static_cast<Integer>(box->currentIndex());
+        const auto picked = static_cast<Integer>(list->currentIndex());
         if (editCol_ == 2) entry.OnOff = picked;
         else if (editCol_ == 3) entry.Wide = picked;
         else entry.ScanAdd = picked;
         ShowGridRow(editRow_);
     }
+    // A frequency box nobody typed in and a list nobody picked from store nothing.
     hideCellEditors();
 }
 

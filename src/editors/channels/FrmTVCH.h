@@ -8,7 +8,6 @@
 #include "editors/ControlRows.h"
 #include "editors/EditorBase.h"
 
-class QPushButton;
 
 namespace platform {
 class FlexGrid;
@@ -60,6 +59,7 @@ private:
     QComboBox* combo4_ = nullptr;
     int editRow_ = 0;
     int editCol_ = 0;
+    bool cellPicked_ = false;  // the open cell list had a user's pick
 };
 
 }  // namespace ulbrix

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QValidator>
 
@@ -17,8 +16,6 @@
 namespace ulbrix {
 
 namespace {
-
-constexpr int Px(int twips) { return twips / 15; }
 
 // Whatever way text comes in (typed, pasted, dropped, an input method), a
 // name box holds at most one character of the name set, upper-cased.
@@ -98,24 +95,15 @@ Frm_GroupName::Frm_GroupName(QWidget* parent) : EditorBase(parent) {
 }
 
 void Frm_GroupName::buildControls() {
-    setFixedSize(Px(3600), Px(5400));
+    setFixedSize(px(3600), px(5400));
     grid_ = new platform::FlexGrid(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setGeometry(Px(120), Px(120), Px(3360), Px(4500));
+    grid_->setGeometry(px(120), px(120), px(3360), px(4500));
     grid_->installEventFilter(this);
     onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
     onEvent(grid_, &platform::FlexGrid::enterPressed, [this] { MSFlexGrid1_DblClick(); });
 
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setGeometry(Px(360), Px(4800), Px(1215), Px(375));
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
-    close->setGeometry(Px(2025), Px(4800), Px(1215), Px(375));
-    onClick(close, [this] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-        else this->close();
-    });
+    const auto [help, close] = addCommonButtons(QRect(360, 4800, 1215, 375), QRect(2025, 4800, 1215, 375));
 
     for (int i = 0; i < 2; ++i) {
         text1_[i] = new GroupNameBox(grid_->viewport());

@@ -7,7 +7,6 @@
 
 #include "editors/EditorBase.h"
 
-class QPushButton;
 
 namespace platform {
 class FlexGrid;

@@ -14,8 +14,6 @@ namespace ulbrix {
 
 namespace {
 
-constexpr int Px(int twips) { return twips / 15; }
-
 const char* const kFrameNames[3] = {"FraCBBAND", "FraHFBand", "FraHANBand"};
 const char* const kFrameCaptions[3] = {"CB", "HF Band", "HAM Band"};
 
@@ -29,7 +27,7 @@ SpecialChannelDialog::SpecialChannelDialog(const SpecialDialogMap& map, QWidget*
 }
 
 void SpecialChannelDialog::buildControls() {
-    setFixedSize(Px(map_.clientWidth), Px(map_.clientHeight));
+    setFixedSize(px(map_.clientWidth), px(map_.clientHeight));
     // The layout is drawn for a small font; a larger one would cut the captions.
     QFont small(QStringLiteral("Tahoma"));
     small.setPointSizeF(8.25);
@@ -40,7 +38,7 @@ void SpecialChannelDialog::buildControls() {
         frames[f] = new QGroupBox(QString::fromLatin1(kFrameCaptions[f]), this);
         frames[f]->setObjectName(QString::fromLatin1(kFrameNames[f]));
         // A frame reaching past the window's left edge would lose the start of its caption.
-        frames[f]->setGeometry(std::max(0, Px(b.left)), Px(b.top), Px(b.width), Px(b.height));
+        frames[f]->setGeometry(std::max(0, px(b.left)), px(b.top), px(b.width), px(b.height));
     }
     frames[static_cast<int>(SpecialFrame::CB)]->hide();  // its lists work, but nobody sees them
 
@@ -52,19 +50,20 @@ void SpecialChannelDialog::buildControls() {
         auto* box = new QComboBox(frame);
         box->setObjectName(QStringLiteral("Combo1_%1").arg(c.combo));
         box->setEditable(false);
-        box->setGeometry(Px(c.listLeft), Px(c.listTop), Px(1575), Px(315));
+        box->setGeometry(px(c.listLeft), px(c.listTop), px(1575), px(315));
         auto* label = new QLabel(QString::fromLatin1(c.caption), frame);
         label->setObjectName(QStringLiteral("lblEuEmg_%1").arg(c.label));
         // The label ends just before its list, on the list's line.
-        label->setGeometry(Px(c.labelLeft), Px(c.listTop), Px(c.listLeft - c.labelLeft - 30), Px(315));
+        label->setGeometry(px(c.labelLeft), px(c.listTop), px(c.listLeft - c.labelLeft - 30), px(315));
         label->setBuddy(box);
+        FitCaptionWidth(label, label->width());
         combos_[static_cast<std::size_t>(c.combo)] = box;
         const int index = c.combo;
         onPick(box, [this, index](int) { Combo1_Click(index); });
     }
     save_ = new QPushButton(QStringLiteral("Save"), this);
     save_->setObjectName(QStringLiteral("cmdSave"));
-    save_->setGeometry(Px(map_.saveLeft), Px(map_.saveTop), Px(990), Px(360));
+    save_->setGeometry(px(map_.saveLeft), px(map_.saveTop), px(990), px(360));
     onClick(save_, [this] { cmdSave_Click(); });
 }
 
@@ -138,8 +137,7 @@ void SpecialChannelDialog::cmdSave_Click() {
     const std::span<Integer> record = map_.record(WorkDocument);
     if (record.size() != work_.size()) throw std::length_error("special record size");
     std::copy(work_.begin(), work_.end(), record.begin());
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-    else close();
+    closeWindow();
 }
 
 void SpecialChannelDialog::showEvent(QShowEvent* event) {

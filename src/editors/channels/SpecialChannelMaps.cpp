@@ -147,33 +147,35 @@ std::vector<SpecialControl> MemChannelRows() {
 
 bool IsNumberList(SpecialList l) { return l == SpecialList::Channels || l == SpecialList::MemEntries; }
 
+// One map per dialog, built once: its rows live as long as the map.
+template <std::vector<SpecialControl> (*Rows)()>
+const SpecialDialogMap& BuildOnce(SpecialDialogMap head) {
+    static const std::vector<SpecialControl> rows = Rows();
+    static const SpecialDialogMap map = [&] {
+        head.controls = rows;
+        return head;
+    }();
+    return map;
+}
+
 }  // namespace
 
 const SpecialDialogMap& EmergencyDialogMap() {
-    static const std::vector<SpecialControl> rows = EmergencyRows();
-    static const SpecialDialogMap map{
-        "frm_emg", "Emg Channel Setting", EmergencyWords, 36, rows,
-        {{0, 5280, 13215, 6135}, {-120, 240, 13335, 1575}, {0, 2040, 13335, 1575}},
-        6600, 3720, 13725, 4695, false};
-    return map;
+    return BuildOnce<EmergencyRows>({"frm_emg", "Emg Channel Setting", EmergencyWords, 36, {},
+                                     {{0, 5280, 13215, 6135}, {-120, 240, 13335, 1575}, {0, 2040, 13335, 1575}},
+                                     6600, 3720, 13725, 4695, false});
 }
 
 const SpecialDialogMap& DualWatchDialogMap() {
-    static const std::vector<SpecialControl> rows = DualWatchRows();
-    static const SpecialDialogMap map{
-        "frm_dw", "DW Channel Setting", DualWatchWords, 18, rows,
-        {{-720, 6120, 13215, 2775}, {120, 120, 13335, 1575}, {120, 1800, 13335, 1575}},
-        5880, 3480, 13725, 3990, false};
-    return map;
+    return BuildOnce<DualWatchRows>({"frm_dw", "DW Channel Setting", DualWatchWords, 18, {},
+                                     {{-720, 6120, 13215, 2775}, {120, 120, 13335, 1575}, {120, 1800, 13335, 1575}},
+                                     5880, 3480, 13725, 3990, false});
 }
 
 const SpecialDialogMap& MemChannelDialogMap() {
-    static const std::vector<SpecialControl> rows = MemChannelRows();
-    static const SpecialDialogMap map{
-        "frm_MEM", "MEM Channel Setting", MemChannelWords, 16, rows,
-        {{-480, 6240, 13215, 2895}, {120, 0, 13335, 1575}, {120, 1560, 13335, 1575}},
-        6120, 3240, 13725, 3810, true};
-    return map;
+    return BuildOnce<MemChannelRows>({"frm_MEM", "MEM Channel Setting", MemChannelWords, 16, {},
+                                      {{-480, 6240, 13215, 2895}, {120, 0, 13335, 1575}, {120, 1560, 13335, 1575}},
+                                      6120, 3240, 13725, 3810, true});
 }
 
 const SpecialControl* FindSpecialControl(const SpecialDialogMap& map, int combo) {

@@ -263,8 +263,11 @@ void frmCommChInfo::buildControls() {
     commandCheckBand_ = button("CommandCheckBand");
     commandChInfoEdit_ = button("CommandCHInfoEdit");
     buttons->addStretch(1);
-    commandClose_ = button("CommandClose");
-    commandHelp_ = button("CommandHelp");
+    const auto common = addCommonButtons();
+    commandClose_ = common.close;
+    commandHelp_ = common.help;
+    buttons->addWidget(commandClose_);
+    buttons->addWidget(commandHelp_);
     // These buttons have no command behind them.
     commandCheckBand_->setEnabled(false);
     commandChInfoEdit_->setEnabled(false);
@@ -274,10 +277,6 @@ void frmCommChInfo::buildControls() {
     onPick(combo6_, [this](int) { Combo6_Click(true); });
     for (int i = 4; i <= 6; ++i) onPick(combo1_[static_cast<std::size_t>(i)], [this, i](int) { Combo1_Click(i); });
     IgnoreWheelUnlessFocused(combo3_);
-    onClick(commandClose_, [this] {
-        if (QWidget* w = parentWidget()) w->close();
-        else close();
-    });
     onEvent(grid_, &platform::FlexGrid::enterCell, [this](int, int) {
         editRow_ = grid_->row();
         ShowCurrentRowDetail();

@@ -25,7 +25,6 @@ namespace ulbrix {
 
 namespace {
 
-constexpr int px(int twips) { return twips / 15; }
 // Controls on a tab page sit this much higher than on the tab area they were
 // laid out on: the page starts below the tab row.
 constexpr int pageTop(int twips) { return px(twips - 300); }
@@ -165,10 +164,10 @@ void FrmDTMF::buildControls() {
     Text3->setAlignment(Qt::AlignCenter);
     Text3->installEventFilter(this);
 
-    CommandClose = make<QPushButton>(this, "CommandClose", QRect(px(360), px(6120), px(1095), px(375)));
-    CommandHelp = make<QPushButton>(this, "CommandHelp", QRect(px(1680), px(6120), px(1095), px(375)));
+    const CommonButtons common = addCommonButtons(QRect(1680, 6120, 1095, 375), QRect(360, 6120, 1095, 375));
+    CommandHelp = common.help;
+    CommandClose = common.close;
 
-    onClick(CommandClose, [this] { close(); });
     onEvent(MSFlexGrid1, &platform::FlexGrid::enterCell, [this](int r, int c) { MSFlexGrid1_EnterCell(r, c); });
     onEvent(MSFlexGrid1, &QTableWidget::cellClicked, [this](int r, int c) { MSFlexGrid1_Click(r, c); });
     onEvent(Text3, &QLineEdit::textEdited, [this](const QString& t) { Text3_Edited(t); });

@@ -315,17 +315,10 @@ void FrmOptFeatures::buildWindow() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
+    const auto [help, close] = addCommonButtons();
     buttons->addWidget(help);
     buttons->addWidget(close);
     outer->addLayout(buttons);
-    onClick(close, [this] {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-        else this->close();
-    });
 }
 
 QComboBox* FrmOptFeatures::list(int id) const {

@@ -17,8 +17,6 @@ namespace ulbrix {
 
 namespace {
 
-constexpr int px(int twips) { return twips / 15; }
-
 std::function<PlayerIO()>& playerIOFactory() {
     static std::function<PlayerIO()> factory = SoundCardIO;
     return factory;
@@ -126,12 +124,7 @@ void FrmToneTips::buildControls() {
     Command2->setObjectName(QStringLiteral("Command2_0"));
     Command2->setGeometry(px(8520), px(5280), px(1335), px(375));
 
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
-    close->setGeometry(px(7320), px(6720), px(1095), px(375));
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setGeometry(px(8640), px(6720), px(1095), px(375));
+    addCommonButtons(QRect(8640, 6720, 1095, 375), QRect(7320, 6720, 1095, 375));
 
     onEvent(TabStrip1, &QTabBar::currentChanged, [this](int index) { TabStrip1_Click(index); });
     onPick(Combo1, [this](int index) { Combo1_Click(index); });
@@ -142,7 +135,6 @@ void FrmToneTips::buildControls() {
     }
     onClick(Command1, [this] { Command1_Click(); });
     onClick(Command2, [this] { StopPlaying(); });
-    onClick(close, [this] { this->close(); });
 }
 
 void FrmToneTips::SetLanguageText() {

@@ -15,6 +15,7 @@
 #include "editors/channels/Frm_GroupName.h"
 #include "mainwindow/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
+#include "editors/special/EditorWindowTest.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -39,16 +40,11 @@ public:
     Q_INVOKABLE QList<int> ShownChannelPosition() const { return {band, 1, 1}; }
 };
 
-class GroupNameEditorTest : public ::testing::Test {
+class GroupNameEditorTest : public EditorWindowTest {
 protected:
     void SetUp() override {
-        ResetProcessState();
-        InitLanguageStrings();
-        SetChildFormHost(&area);
-        RegisterKnownEditors();
+        EditorWindowTest::SetUp();
         RegisterChildForm(FormName::ChannelInfo, [](QWidget* p) -> QWidget* { return new ChannelEditorStandIn(p); });
-        area.resize(1000, 800);
-        area.show();
         ChannelEditorStandIn::band = BandHF;
         ChannelEditorStandIn::refills = 0;
         WorkDocument.Band = BandHF;
@@ -61,17 +57,10 @@ protected:
     void TearDown() override {
         UnloadChildForms();
         QApplication::processEvents();
-        UnregisterChildForm(FormName::ChannelInfo);
-        RegisterKnownEditors();
-        SetChildFormHost(nullptr);
-        ResetProcessState();
+        RegisterKnownEditors();  // the real channel editor again
+        EditorWindowTest::TearDown();
     }
-    Frm_GroupName* open() {
-        auto* w = qobject_cast<Frm_GroupName*>(ShowChildForm(FormName::GroupName));
-        EXPECT_NE(w, nullptr);
-        QApplication::processEvents();
-        return w;
-    }
+    Frm_GroupName* open() { return openWindow<Frm_GroupName>(FormName::GroupName); }
     ChannelEditorStandIn* openChannelEditor() {
         auto* w = qobject_cast<ChannelEditorStandIn*>(ShowChildForm(FormName::ChannelInfo));
         EXPECT_NE(w, nullptr);
@@ -87,8 +76,6 @@ protected:
     static QString stored(int band, int group) {
         return QString::fromLatin1(WorkDocument.Settings.GroupName(band, group).str());
     }
-    QMdiArea area;
-    testsupport::MsgRecorder rec;
 };
 
 TEST_F(GroupNameEditorTest, ARenameShowsInTheOpenChannelEditor) {

@@ -25,6 +25,7 @@
 #include "link/SpecialCodec.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/frmMain.h"
+#include "editors/special/EditorWindowTest.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -45,14 +46,10 @@ void Pick(QComboBox* box, int index) {
     emit box->activated(index);
 }
 
-class SpecialDialogTest : public ::testing::Test {
+class SpecialDialogTest : public EditorWindowTest {
 protected:
     void SetUp() override {
-        ResetProcessState();
-        SetChildFormHost(&area);
-        RegisterKnownEditors();
-        area.resize(1200, 800);
-        area.show();
+        EditorWindowTest::SetUp();
         for (int b : {BandHF, BandHAM})
             for (int g = 1; g <= NamedGroupsOf(b); ++g)
                 WorkDocument.Settings.GroupName(b, g) = std::string(1, char('A' + g - 1));
@@ -62,21 +59,11 @@ protected:
         UseSlots(BandCB, 1, {2, 7}, 7);
         UseSlots(BandCB, 3, {80}, 80);
     }
-    void TearDown() override {
-        UnloadChildForms();
-        QApplication::processEvents();
-        SetChildFormHost(nullptr);
-        ResetProcessState();
-    }
     template <class T>
     T* open(const QString& name) {
-        auto* w = qobject_cast<T*>(ShowChildForm(name));
-        EXPECT_NE(w, nullptr);
-        return w;
+        return openWindow<T>(name);
     }
     static QMdiSubWindow* frameOf(QWidget* w) { return qobject_cast<QMdiSubWindow*>(w->parentWidget()); }
-    QMdiArea area;
-    testsupport::MsgRecorder rec;
 };
 
 TEST_F(SpecialDialogTest, SaveStoresThePicksAndTheCloseBoxDropsThem) {
@@ -209,6 +196,19 @@ TEST_F(SpecialDialogTest, OpeningAgainKeepsThePicksAndTheWindowKeepsItsShape) {
         auto* label = dlg->findChild<QLabel*>(QStringLiteral("lblEuEmg_%1").arg(c.label));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->buddy(), dlg->combo(c.combo));
+    }
+}
+
+TEST_F(SpecialDialogTest, EveryCaptionFitsBeforeItsList) {
+    for (const QString& name : {FormName::Emergency, FormName::DualWatch, FormName::MemChannel}) {
+        auto* dlg = qobject_cast<SpecialChannelDialog*>(ShowChildForm(name));
+        ASSERT_NE(dlg, nullptr) << name.toStdString();
+        for (const SpecialControl& c : dlg->map().controls) {
+            auto* label = dlg->findChild<QLabel*>(QStringLiteral("lblEuEmg_%1").arg(c.label));
+            ASSERT_NE(label, nullptr);
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << c.caption;
+            EXPECT_LE(label->geometry().right(), dlg->combo(c.combo)->geometry().left()) << c.caption;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -17,39 +18,24 @@
 #include "mainwindow/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
+#include "editors/special/EditorWindowTest.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
 
 namespace {
 
-class WeatherEditorTest : public ::testing::Test {
+class WeatherEditorTest : public EditorWindowTest {
 protected:
     void SetUp() override {
-        ResetProcessState();
-        InitLanguageStrings();
-        SetChildFormHost(&area);
-        RegisterKnownEditors();
-        area.resize(1000, 800);
-        area.show();
+        EditorWindowTest::SetUp();
         WeatherEntry(2).InUse = 1;
         WeatherEntry(2).FreqMHz = 162.4;
         WeatherEntry(2).Wide = 0;
         WeatherEntry(2).ScanAdd = 1;
         WorkDocument.Settings.Weather.w[CurWxChannel] = 6;  // channel 7: not in use
     }
-    void TearDown() override {
-        UnloadChildForms();
-        QApplication::processEvents();
-        SetChildFormHost(nullptr);
-        ResetProcessState();
-    }
-    FrmTVCH* open() {
-        auto* w = qobject_cast<FrmTVCH*>(ShowChildForm(FormName::Weather));
-        EXPECT_NE(w, nullptr);
-        QApplication::processEvents();
-        return w;
-    }
+    FrmTVCH* open() { return openWindow<FrmTVCH>(FormName::Weather); }
     // Double-clicks a cell as the user does.
     static void doubleClick(FrmTVCH* w, int row, int col) {
         platform::FlexGrid* g = w->grid();
@@ -165,9 +151,67 @@ TEST_F(WeatherEditorTest, CellListsStoreOnTheNextCommitOrOnClose) {
     // Closing the window stores an open Scan choice.
     doubleClick(w, 2, 4);
     scan->setCurrentIndex(0);
+    emit scan->activated(0);
     qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
     QApplication::processEvents();
     EXPECT_EQ(WeatherEntry(2).ScanAdd, 0);
+}
+
+TEST_F(WeatherEditorTest, ACellOpenedAndLeftWithoutAnEditStoresNothing) {
+    WeatherEntry(2).FreqMHz = 162.550001;  // shown rounded
+    WeatherEntry(2).OnOff = 1;
+    WeatherEntry(3).ScanAdd = 1;  // not in use: its cells are empty
+    WeatherEntry(4).InUse = 1;
+    WeatherEntry(4).FreqMHz = 150.0;
+    WeatherEntry(4).ScanAdd = 7;  // outside the list: shows "Del"
+    WeatherEntry(4).Wide = 5;
+    FrmTVCH* w = open();
+    ASSERT_NE(w, nullptr);
+    const WeatherChannelRecord two = WeatherEntry(2), three = WeatherEntry(3), four = WeatherEntry(4);
+    platform::GridEditBox* box = w->frequencyBox();
+
+    doubleClick(w, 2, 1);  // Enter on the untouched text
+    ASSERT_TRUE(box->isOpen());
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isOpen());
+    doubleClick(w, 2, 1);  // the focus goes elsewhere
+    QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, w->grid()->cellRect(9, 1).center());
+    EXPECT_FALSE(box->isOpen());
+    EXPECT_EQ(WeatherEntry(2), two);
+    EXPECT_EQ(w->grid()->textMatrix(2, 3), "Narrow");
+
+    for (int row : {3, 4})
+        for (int col : {3, 4}) {
+            doubleClick(w, row, col);
+            ASSERT_FALSE(w->cellList(col)->isHidden());
+            QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, w->grid()->cellRect(9, 1).center());
+            EXPECT_TRUE(w->cellList(col)->isHidden());
+        }
+    doubleClick(w, 4, 4);
+    qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
+    QApplication::processEvents();
+    EXPECT_EQ(WeatherEntry(3), three);
+    EXPECT_EQ(WeatherEntry(4), four);
+}
+
+TEST_F(WeatherEditorTest, CaptionsStayWholeInsideTheWindowInBothLanguages) {
+    for (int language : {1, 2}) {
+        App.CurrentLanguage = static_cast<Integer>(language);
+        FrmTVCH* w = open();
+        ASSERT_NE(w, nullptr);
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+            auto* label = w->findChild<QLabel*>(name);
+            ASSERT_NE(label, nullptr);
+            ASSERT_NE(label->buddy(), nullptr) << name;
+            EXPECT_GE(label->x(), 0) << name << " " << language;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+            EXPECT_LT(label->geometry().right(), label->buddy()->x()) << name;
+        }
+        platform::FlexGrid* g = w->grid();
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->textMatrix(0, 0)), g->columnWidth(0)) << language;
+        UnloadChildForms();
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowItemZeroForBadValues) {
