@@ -275,6 +275,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     row->addWidget(pane_);
     mdi_ = new QMdiArea(central);
     mdi_->setObjectName(QStringLiteral("MDIArea"));
+    // A fixed-size editor wider than the area stays reachable.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     row->addWidget(mdi_, 1);
     setCentralWidget(central);
     central->installEventFilter(this);

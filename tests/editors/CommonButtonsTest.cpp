@@ -1,5 +1,6 @@
 // The Close button of every editor ends the window as its close box does:
-// the frame goes too, and the next request opens a fresh window.
+// the frame goes too, and the next request opens a fresh window; and no
+// editor is ever out of reach in the main window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,11 +8,14 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
 #include "mainwindow/ChildForms.h"
+#include "mainwindow/frmMain.h"
+#include "support/RunningProgram.h"
 #include "support/Support.h"
 
 using namespace ulbrix;
@@ -50,6 +54,18 @@ TEST(CommonButtons, CloseEndsEveryEditorWithItsFrame) {
     }
     SetChildFormHost(nullptr);
     ResetProcessState();
+}
+
+// A fixed-size editor wider than the main window's area can be scrolled to,
+// so its close box is never out of reach.
+TEST(CommonButtons, AWideEditorCanBeScrolledInto) {
+    testsupport::RunningProgram program;
+    program.window().resize(800, 600);
+    ShowChildForm(FormName::Emergency);
+    QApplication::processEvents();
+    auto* area = program.window().findChild<QMdiArea*>(QStringLiteral("MDIArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_GT(area->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace
