@@ -13,6 +13,7 @@
 #include "core/GlobalState.h"
 #include "core/ModFreFile.h"
 #include "mainwindow/ChildForms.h"
+#include "mainwindow/frmMain.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"
 
@@ -68,6 +69,12 @@ TEST_P(EveryEditor, ControlsKeepTheirRulesAndShowingStoresNothing) {
         }
         EXPECT_FALSE(IsDataModified());
     }
+    // A language switch closes them all and redraws: it stores nothing either.
+    App.CurrentLanguage = 3 - GetParam();
+    program.window().MDIForm_Activate();
+    QApplication::processEvents();
+    EXPECT_FALSE(IsDataModified());
+    for (const QString& name : kEditors) ASSERT_NE(ShowChildForm(name), nullptr);
     UnloadChildForms();
     QApplication::processEvents();
     EXPECT_FALSE(IsDataModified());
