@@ -9,7 +9,11 @@
 
 namespace ulbrix {
 
-ControlRows::ControlRows(EditorBase& editor, std::span<const ControlRow> rows) : editor_(editor), rows_(rows) {}
+ControlRows::ControlRows(EditorBase& editor, std::span<const ControlRow> rows) : editor_(editor), rows_(rows) {
+    editor_.controlTables_.push_back(this);
+}
+
+ControlRows::~ControlRows() { std::erase(editor_.controlTables_, this); }
 
 QComboBox* ControlRows::combo(const ControlRow& row) const {
     return row.items ? editor_.findChild<QComboBox*>(QString::fromLatin1(row.objectName)) : nullptr;

@@ -27,6 +27,11 @@ struct ControlRow {
 class ControlRows {
 public:
     ControlRows(EditorBase& editor, std::span<const ControlRow> rows);
+    ~ControlRows();
+    ControlRows(const ControlRows&) = delete;
+    ControlRows& operator=(const ControlRows&) = delete;
+
+    std::span<const ControlRow> rows() const { return rows_; }
 
     // Captions in CurrentLanguage; each label becomes its control's buddy.
     void applyCaptions();

@@ -16,6 +16,7 @@
 #include <exception>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "core/ModMsg.h"
 #include "mainwindow/ChildForms.h"
@@ -53,6 +54,9 @@ public:
 
     // False while values are being shown: handlers must store nothing then.
     bool EventsEnabled() const { return fillDepth_ == 0; }
+
+    // The control tables of this window (each ControlRows adds itself).
+    std::span<ControlRows* const> controlTables() const { return controlTables_; }
 
     class FillGuard {
     public:
@@ -120,6 +124,7 @@ protected:
 
 private:
     friend class ControlRows;
+    std::vector<ControlRows*> controlTables_;
     void reportFault(const QString& message, const char* what) noexcept;
     int fillDepth_ = 0;
 };

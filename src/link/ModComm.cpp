@@ -222,11 +222,12 @@ void CommEngine::noteFault() {
     switch (Comm.WriteStep) {
         case StepIdle:
         case StepProgramSent:
-        case StepIdentifySent: verifyFrom_ = 0; break;
+        case StepIdentifySent:
         case StepWriteBlocks:
-            // From the block before the current one: its acknowledge may be
-            // the one that went astray.
-            verifyFrom_ = std::min(verifyFrom_, std::max<std::int32_t>(Comm.CommAddress - Comm.CommBlockSize, 0));
+            // From the first block, not from the fault: acknowledges that
+            // slipped one frame out of step without a visible fault, with a
+            // frame lost later, hide that block anywhere before this fault.
+            verifyFrom_ = 0;
             break;
         default: break;  // the read-back itself, "END": every block is read back or settled
     }
