@@ -1,7 +1,8 @@
 // What holds in every editor window in both languages: a closed list keeps
 // its value under the mouse wheel unless it has the focus, a text box has a
 // validator and no context menu, a caption with an access key names its
-// control, and opening and showing values changes nothing in the document.
+// control, and opening, showing values and closing change nothing in the
+// document.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,10 +22,6 @@ using namespace ulbrix;
 
 namespace {
 
-const QString kEditors[] = {FormName::ChannelInfo, FormName::OptFeatures, FormName::ToneTips,
-                            FormName::DTMF,        FormName::Emergency,   FormName::DualWatch,
-                            FormName::MemChannel,  FormName::GroupName,   FormName::Weather};
-
 bool HasAccessKey(const QString& text) {
     for (int i = 0; i + 1 < text.size(); ++i) {
         if (text.at(i) != QLatin1Char('&')) continue;
@@ -39,7 +36,9 @@ class EveryEditor : public ::testing::TestWithParam<int> {};
 TEST_P(EveryEditor, ControlsKeepTheirRulesAndShowingStoresNothing) {
     testsupport::MsgRecorder rec;
     testsupport::RunningProgram program(GetParam());
-    for (const QString& name : kEditors) {
+    const QStringList editors = RegisteredChildForms();
+    ASSERT_EQ(editors.size(), 9);
+    for (const QString& name : editors) {
         SCOPED_TRACE(name.toStdString());
         QWidget* w = ShowChildForm(name);
         ASSERT_NE(w, nullptr);
@@ -74,7 +73,7 @@ TEST_P(EveryEditor, ControlsKeepTheirRulesAndShowingStoresNothing) {
     program.window().MDIForm_Activate();
     QApplication::processEvents();
     EXPECT_FALSE(IsDataModified());
-    for (const QString& name : kEditors) ASSERT_NE(ShowChildForm(name), nullptr);
+    for (const QString& name : editors) ASSERT_NE(ShowChildForm(name), nullptr);
     UnloadChildForms();
     QApplication::processEvents();
     EXPECT_FALSE(IsDataModified());
