@@ -3,6 +3,7 @@
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
 #include "editors/WindowCalls.h"
+#include "editors/channels/ChannelReferences.h"
 
 namespace ulbrix {
 
@@ -13,10 +14,9 @@ FixedText<16>& memory(int n) {
     return WorkDocument.Settings.DtmfAutodial.at(static_cast<std::size_t>(n));
 }
 
-bool holdsCode(int n) { return n >= 1 && n <= DtmfMemoryCount && !TrimNull(memory(n)).empty(); }
-
 bool keep(Integer& reference) {
-    const Integer kept = KeptDtmfReference(reference);
+    // A reference naming no memory that holds a code becomes 0.
+    const auto kept = static_cast<Integer>(ValidDTMFIndex(reference));
     if (kept == reference) return false;
     reference = kept;
     return true;
@@ -54,8 +54,6 @@ bool StoreDtmfMemory(int n, const QString& text) {
     field = QStringToFixed(value) + std::string(1, '\0');
     return true;
 }
-
-Integer KeptDtmfReference(Integer reference) { return holdsCode(reference) ? reference : Integer{0}; }
 
 bool ClearStaleDtmfReferences() {
     bool changed = false;

@@ -25,9 +25,6 @@ QString DtmfMemoryText(int n);
 // it stands; returns whether the memory changed. Throws outside 1..16.
 bool StoreDtmfMemory(int n, const QString& text);
 
-// A reference kept as it is when it names a memory that holds a code, else 0.
-Integer KeptDtmfReference(Integer reference);
-
 // Resets every DTMF reference that names no memory holding a code: those of
 // every channel in use in any slot of any band and group, of the 96 CB memory
 // entries and

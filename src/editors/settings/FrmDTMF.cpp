@@ -283,23 +283,22 @@ void FrmDTMF::MSFlexGrid1_Click(int row, int col) {
         Text3->openAt(row, 1, MSFlexGrid1->textMatrix(row, 1));
 }
 
-void FrmDTMF::Text3_Edited(const QString& text) {
-    const int row = Text3->editRow();
-    if (!Text3->isOpen() || row < 1 || row > DtmfMemoryCount) return;
-    // Stored as it is typed; the references wait until the edit ends, so a
-    // memory emptied on the way to its new code keeps them.
+void FrmDTMF::storeMemory(int row, const QString& text) {
+    if (row < 1 || row > DtmfMemoryCount) return;
     if (StoreDtmfMemory(row, text)) cleanupDue_ = true;
     MSFlexGrid1->setTextMatrix(row, 1, DtmfMemoryText(row));
+}
+
+void FrmDTMF::Text3_Edited(const QString& text) {
+    // Stored as it is typed; the references wait until the edit ends, so a
+    // memory emptied on the way to its new code keeps them.
+    if (Text3->isOpen()) storeMemory(Text3->editRow(), text);
 }
 
 void FrmDTMF::CommitCellEdit() {
     if (Text3->isOpen()) {
         const int row = Text3->editRow();
-        const QString text = Text3->takeText();
-        if (row >= 1 && row <= DtmfMemoryCount) {
-            if (StoreDtmfMemory(row, text)) cleanupDue_ = true;
-            MSFlexGrid1->setTextMatrix(row, 1, DtmfMemoryText(row));
-        }
+        storeMemory(row, Text3->takeText());
     }
     if (std::exchange(cleanupDue_, false)) ulbrix::SetDTMFList();
 }

@@ -51,6 +51,8 @@ private:
     void MSFlexGrid1_EnterCell(int row, int col);
     void MSFlexGrid1_Click(int row, int col);
     void Text3_Edited(const QString& text);
+    // Stores memory `row` (1..16) and shows it as stored.
+    void storeMemory(int row, const QString& text);
     void CommitCellEdit();
 
     QTabWidget* SSTab1 = nullptr;

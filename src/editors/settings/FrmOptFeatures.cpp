@@ -118,10 +118,6 @@ FrmOptFeatures::FrmOptFeatures(QWidget* parent) : EditorBase(parent) {
         ShowOptData();
         applyLimitEnables();
         applyKeyEnables();
-        for (int id : {58, 60, 62})
-            if (QComboBox* box = list(id)) box->setEnabled(RadioHasOption);
-        for (const char* frame : {"Frame2", "Fra_0", "Fra_1"})
-            if (auto* f = findChild<QGroupBox*>(QLatin1String(frame))) f->setEnabled(RadioHasOption);
     });
 }
 
@@ -250,21 +246,16 @@ void FrmOptFeatures::buildWindow() {
         if (label) SetCaptionBuddy(label, box);
         return std::pair{label, box};
     };
+    auto limitBox = [&](const char* name, int r, int c) {
+        auto [l, b] = makeTextBox(name, protection);
+        pg->addWidget(l, r, c);
+        pg->addWidget(b, r, c + 1);
+    };
     pg->addWidget(makeControl(*FindOptionRow(103), protection), 0, 0);
-    {
-        auto [l, b] = makeTextBox("Text2_0", protection);
-        pg->addWidget(l, 0, 1);
-        pg->addWidget(b, 0, 2);
-    }
+    limitBox("Text2_0", 0, 1);
     pg->addWidget(makeControl(*FindOptionRow(104), protection), 1, 0);
-    {
-        auto [l, b] = makeTextBox("Text2_1", protection);
-        pg->addWidget(l, 1, 1);
-        pg->addWidget(b, 1, 2);
-        auto [l2, b2] = makeTextBox("Text2_2", protection);
-        pg->addWidget(l2, 1, 3);
-        pg->addWidget(b2, 1, 4);
-    }
+    limitBox("Text2_1", 1, 1);
+    limitBox("Text2_2", 1, 3);
     bottom->addWidget(protection);
     for (int f = 0; f < 2; ++f) {
         QGroupBox* box = frame(f == 0 ? "Frame3_0" : "Frame3_1", f == 0 ? QStringLiteral("FM/AM RSSI")
@@ -337,26 +328,17 @@ OptTextBox* FrmOptFeatures::textBox(const QString& objectName) const {
     return nullptr;
 }
 
-void FrmOptFeatures::FillOptLists() {
-    FillGuard guard(*this);
-    for (const OptionRow& row : OptionRows()) {
-        QComboBox* box = list(row.id);
-        if (!box || !row.items) continue;
-        // Emptied first: a refill never leaves old items behind.
-        box->clear();
-        box->addItems(row.items());
-    }
+void FrmOptFeatures::refill(const OptionRow& row) {
+    QComboBox* box = list(row.id);
+    if (!box || !row.items) return;
+    // Emptied first: a refill never leaves old items behind.
+    box->clear();
+    box->addItems(row.items());
 }
 
-void FrmOptFeatures::FillRBLists() {
+void FrmOptFeatures::FillOptLists() {
     FillGuard guard(*this);
-    for (const OptionRow& row : OptionRows()) {
-        if (row.rule != OptRule::Roger) continue;
-        if (QComboBox* box = list(row.id)) {
-            box->clear();
-            box->addItems(row.items());
-        }
-    }
+    for (const OptionRow& row : OptionRows()) refill(row);
 }
 
 void FrmOptFeatures::SetOptCaptions() {
@@ -398,10 +380,12 @@ void FrmOptFeatures::ShowOptData() {
 
 void FrmOptFeatures::ShowRB() {
     Trap(handlerErrorText(), [this] {
-        FillRBLists();
         FillGuard guard(*this);
         for (const OptionRow& row : OptionRows())
-            if (row.rule == OptRule::Roger) showRow(row);
+            if (row.rule == OptRule::Roger) {
+                refill(row);
+                showRow(row);
+            }
     });
 }
 
@@ -420,8 +404,7 @@ void FrmOptFeatures::ShowDTMF() {
             QComboBox* box = list(row.id);
             if (!box) continue;
             const QString remembered = box->currentText();
-            box->clear();
-            box->addItems(row.items());
+            refill(row);
             // The autodial lists are not shown in this window: they keep no selection.
             if (row.visible) SelectComboText(box, remembered);
             else box->setCurrentIndex(-1);

@@ -71,8 +71,8 @@ public:
 private:
     void buildWindow();
     QWidget* makeControl(const OptionRow& row, QWidget* parent);
+    void refill(const OptionRow& row);
     void FillOptLists();
-    void FillRBLists();
     void SetOptCaptions();
     void ShowOptData();
     void showRow(const OptionRow& row);

@@ -9,6 +9,7 @@
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
 #include "core/ModPubFun.h"
+#include "editors/channels/ChannelReferences.h"
 #include "editors/settings/OptionRules.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "link/ModComm.h"
@@ -105,8 +106,7 @@ QStringList ItemsModes() { return FillModeCombo(); }
 QStringList ItemsDtmf() {
     QStringList out{OffWord()};
     for (int n = 1; n <= 16; ++n)
-        if (!TrimNull(WorkDocument.Settings.DtmfAutodial.at(static_cast<std::size_t>(n))).empty())
-            out << QString::number(n);
+        if (DTMFCodeExists(n)) out << QString::number(n);
     return out;
 }
 QStringList ItemsRoger();

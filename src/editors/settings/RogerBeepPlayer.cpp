@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/GlobalState.h"
+#include "editors/settings/RogerBeepRules.h"
 #include "platform/ToneOutput.h"
 
 namespace ulbrix {
@@ -15,7 +16,7 @@ namespace ulbrix {
 namespace {
 
 const RogerBeepPattern* patternOf(int n) {
-    if (n < 1 || n > 8) return nullptr;
+    if (n < 1 || n > RBPatternCount) return nullptr;
     return &WorkDocument.RogerBeep.at(static_cast<std::size_t>(n));
 }
 
@@ -46,7 +47,7 @@ Long GetRBTotalLength(int n) {
     // A negative length from a damaged file sounds nothing; it must not cancel
     // the tones that do sound.
     Long total = 0;
-    for (int k = 1; k <= 14; ++k) total += std::max<Long>(p->Tone.at(static_cast<std::size_t>(k)).Length, 0) * 10;
+    for (int k = 1; k <= RBToneCount; ++k) total += std::max<Long>(p->Tone.at(static_cast<std::size_t>(k)).Length, 0) * 10;
     return total;
 }
 
@@ -68,7 +69,7 @@ void PlayRB(const PlayerIO& io) {
     if (loops < 1 || !patternOf(n)) return;
     auto stopped = [generation] { return Player.StopPlay || Player.Generation != generation; };
     for (Long pass = 0; pass < loops; ++pass) {
-        for (int k = 1; k <= 14; ++k) {
+        for (int k = 1; k <= RBToneCount; ++k) {
             // Read now: an edit made while the previous tone played is heard.
             const RogerBeepTone tone = patternOf(n)->Tone.at(static_cast<std::size_t>(k));
             const Long ms = Long{tone.Length} * 10;
