@@ -406,7 +406,7 @@ void FrmOptFeatures::ShowDTMF() {
             const QString remembered = box->currentText();
             refill(row);
             // The autodial lists are not shown in this window: they keep no selection.
-            if (row.visible) SelectComboText(box, remembered);
+            if (row.visible()) SelectComboText(box, remembered);
             else box->setCurrentIndex(-1);
         }
     });

@@ -143,7 +143,6 @@ int ShownIndex(const OptionRow& row, const QStringList& items) {
     case OptRule::Mode:
         return ByText(GetComboItem(FillModeCombo(), static_cast<int>(v)), items);
     case OptRule::Flag:
-    case OptRule::FlagShowOnly:
     case OptRule::ModeEnable:
         return ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault));
     case OptRule::NoField:
@@ -171,7 +170,6 @@ StoreResult StorePick(const OptionRow& row, int index, const QStringList& items,
     switch (row.rule) {
     case OptRule::Inert:
     case OptRule::NoField:
-    case OptRule::FlagShowOnly:
         return r;
     case OptRule::Tot: value = index * 3L; break;
     case OptRule::CwFreq: value = index + 30L; break;

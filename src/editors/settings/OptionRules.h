@@ -50,7 +50,6 @@ enum class OptRule {
     Dtmf,          // item whose text is the memory number; stores the number
     Mode,          // mode code through the mode master list
     Flag,          // check box: ValidFlag(value, default); stores 0/1
-    FlagShowOnly,  // check box shown from its field, never stored
     ModeEnable,    // check box; the last checked mode stays checked
     NoField,       // check box that neither shows nor stores
 };
@@ -70,9 +69,10 @@ struct OptionRow {
     FieldRef field;
     OptRule rule;
     OptSection section;
-    bool visible;
     int flagDefault = 0;         // Flag: the value shown for a word other than 0/1
     int band = -1;               // PublicSwitch: band; public groups: band
+
+    bool visible() const { return section != OptSection::Hidden; }
 };
 
 std::span<const OptionRow> OptionRows();
@@ -130,7 +130,6 @@ struct TextRow {
     int index;               // RSSI 0..11
     int maxLength;
     const char* allowed;     // printable keys that pass; nullptr: any
-    bool visible;
 };
 std::span<const TextRow> TextRows();
 

@@ -291,7 +291,7 @@ TEST_F(FrmOptFeaturesTest, EveryVisibleOptionLandsAtItsOwnWordOnly) {
 
     std::set<int> visible;
     for (const OptionRow& row : OptionRows())
-        if (row.visible) visible.insert(row.id);
+        if (row.visible()) visible.insert(row.id);
     for (const OptionPlace& place : kPlaces) {
         SCOPED_TRACE(place.id);
         visible.erase(place.id);

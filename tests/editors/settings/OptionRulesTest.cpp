@@ -272,7 +272,7 @@ TEST_F(OptionRulesTest, TablesAreConsistent) {
     for (const OptionRow& row : OptionRows()) {
         EXPECT_TRUE(ids.insert(row.id).second) << row.id;
         EXPECT_TRUE(names.insert(QLatin1String(row.objectName)).second) << row.objectName;
-        EXPECT_EQ(row.visible, row.section != OptSection::Hidden) << row.id;
+        EXPECT_EQ(row.visible(), row.section != OptSection::Hidden) << row.id;
         EXPECT_EQ(row.kind == OptKind::List, row.items != nullptr) << row.id;
     }
     for (const TextRow& t : TextRows()) EXPECT_TRUE(names.insert(QLatin1String(t.objectName)).second) << t.objectName;
@@ -280,7 +280,7 @@ TEST_F(OptionRulesTest, TablesAreConsistent) {
 
     for (const OptionRow& a : OptionRows())
         for (const OptionRow& b : OptionRows()) {
-            if (&a == &b || !a.visible || !b.visible) continue;
+            if (&a == &b || !a.visible() || !b.visible()) continue;
             const bool beepPair = (a.id == 71 || a.id == 72) && (b.id == 71 || b.id == 72);
             EXPECT_TRUE(beepPair || !SameField(a.field, b.field)) << a.id << " and " << b.id;
         }
@@ -289,7 +289,7 @@ TEST_F(OptionRulesTest, TablesAreConsistent) {
     for (int language : {1, 2}) {
         CurrentLanguage = language;
         for (const OptionRow& row : OptionRows()) {
-            if (row.field.empty() || row.rule == OptRule::FlagShowOnly) continue;
+            if (row.field.empty()) continue;
             const QStringList items = row.items ? row.items() : QStringList{"0", "1"};
             for (int i = 0; i < items.size(); ++i) {
                 DocumentImage expected = WorkDocument;
