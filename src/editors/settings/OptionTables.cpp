@@ -198,15 +198,15 @@ const OptionRow Rows[] = {
 
     // Public groups, in the order they stand in their frames.
 #define PUBLIC_GROUP(base, list, sect, band, PUB, rogerCap, rogerFixed)                                        \
-    {base + 0, list "_0", L, &CapHICUT, nullptr, OffOn, PUB(PubHiCut), R::Index, sect, 0, band},          \
-    {base + 1, list "_1", L, &CapNB, nullptr, ItemsNB, PUB(PubNB), R::Index, sect, 0, band},               \
-    {base + 4, list "_4", L, nullptr, "ANL", ItemsOFFONLiteral, PUB(PubANL), R::Index, sect, 0, band},     \
-    {base + 2, list "_2", L, &CapECHO, nullptr, OffOn, PUB(PubEcho), R::Index, sect, 0, band},             \
-    {base + 3, list "_3", L, &CapPlus10KHz, nullptr, OffOn, PUB(PubAdd10K), R::Index, sect, 0, band},      \
-    {base + 9, list "_9", L, rogerCap, rogerFixed, ItemsRoger, PUB(PubRoger), R::Roger, sect, 0, band},    \
-    {base + 5, list "_5", L, nullptr, "Mode", ItemsModes, PUB(PubMode), R::Mode, sect, 0, band},           \
-    {base + 6, list "_6", L, nullptr, "BOT", ItemsDtmf, PUB(PubBot), R::Dtmf, S::Hidden, 0, band},        \
-    {base + 7, list "_7", L, nullptr, "EOT", ItemsDtmf, PUB(PubEot), R::Dtmf, S::Hidden, 0, band},        \
+    {base + 0, list "_0", L, &CapHICUT, nullptr, OffOn, PUB(PubHiCut), R::Index, sect, 0, band},               \
+    {base + 1, list "_1", L, &CapNB, nullptr, ItemsNB, PUB(PubNB), R::Index, sect, 0, band},                   \
+    {base + 4, list "_4", L, nullptr, "ANL", ItemsOFFONLiteral, PUB(PubANL), R::Index, sect, 0, band},         \
+    {base + 2, list "_2", L, &CapECHO, nullptr, OffOn, PUB(PubEcho), R::Index, sect, 0, band},                 \
+    {base + 3, list "_3", L, &CapPlus10KHz, nullptr, OffOn, PUB(PubAdd10K), R::Index, sect, 0, band},          \
+    {base + 9, list "_9", L, rogerCap, rogerFixed, ItemsRoger, PUB(PubRoger), R::Roger, sect, 0, band},        \
+    {base + 5, list "_5", L, nullptr, "Mode", ItemsModes, PUB(PubMode), R::Mode, sect, 0, band},               \
+    {base + 6, list "_6", L, nullptr, "BOT", ItemsDtmf, PUB(PubBot), R::Dtmf, S::Hidden, 0, band},             \
+    {base + 7, list "_7", L, nullptr, "EOT", ItemsDtmf, PUB(PubEot), R::Dtmf, S::Hidden, 0, band},             \
     {base + 8, list "_8", L, nullptr, "CALL", ItemsDtmf, PUB(PubCall), R::Dtmf, S::Hidden, 0, band}
     PUBLIC_GROUP(200, "Combo2", S::CBPublic, BandCB, CB_PUB, &CapChanRb, nullptr),
     PUBLIC_GROUP(400, "Combo6", S::HAMPublic, BandHAM, HAM_PUB, nullptr, "Roger"),
