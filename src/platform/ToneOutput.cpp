@@ -42,12 +42,13 @@ std::vector<short> squareWave(int hz, int frames) {
     return samples;
 }
 
-}  // namespace
-
+// Waits on a monotonic clock without running events.
 void SilentWait(int ms) {
     if (ms <= 0) return;
     std::this_thread::sleep_until(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms));
 }
+
+}  // namespace
 
 ToneOutput::ToneOutput(QString device) : device_(std::move(device)) {}
 

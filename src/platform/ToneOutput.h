@@ -39,7 +39,4 @@ private:
     bool failed_ = false;  // opening failed once: stay silent
 };
 
-// Waits `ms` milliseconds on a monotonic clock without running events.
-void SilentWait(int ms);
-
 }  // namespace platform

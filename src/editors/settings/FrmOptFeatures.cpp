@@ -30,13 +30,13 @@ namespace ulbrix {
 // ---- the text box ----
 
 OptTextBox::OptTextBox(const char* allowed, int maxLength, QWidget* parent)
-    : QLineEdit(parent), allowed_(QString::fromLatin1(allowed ? allowed : "")), filtered_(allowed != nullptr) {
+    : QLineEdit(parent), allowed_(QString::fromLatin1(allowed ? allowed : "")) {
     setMaxLength(maxLength);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
     QString pattern;
-    if (filtered_) {
+    if (!allowed_.isEmpty()) {
         pattern = QStringLiteral("^[%1]{0,%2}$").arg(QRegularExpression::escape(allowed_)).arg(maxLength);
         setAttribute(Qt::WA_InputMethodEnabled, false);
     } else {
@@ -56,7 +56,7 @@ void OptTextBox::keyPressEvent(QKeyEvent* event) {
         emit commitRequested();
         return;
     }
-    if (filtered_) {
+    if (!allowed_.isEmpty()) {
         if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
             event->matches(QKeySequence::Cut)) {
             event->accept();

@@ -27,7 +27,7 @@ struct TextRow;
 class OptTextBox : public QLineEdit {
     Q_OBJECT
 public:
-    // allowed: the printable characters that pass; nullptr lets any pass.
+    // allowed: the printable characters that pass; nullptr (or "") lets any pass.
     OptTextBox(const char* allowed, int maxLength, QWidget* parent = nullptr);
     // Shows a value; the box then has nothing to commit.
     void showValue(const QString& text);
@@ -41,8 +41,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QString allowed_;
-    bool filtered_;
+    QString allowed_;  // empty: any character passes
 };
 
 class FrmOptFeatures : public EditorBase {
