@@ -92,7 +92,7 @@ private:
     void SetGridData();
     void ShowCurrentRowDetail();
     void fillAttributes(const struct ChannelRecord& r);
-    void showToneLists(int typeList, int ctcssList, int dcsList, int toneType);
+    void showToneLists(int ctcssList, int dcsList, int toneType);
     void EnableChannelFields(int flag);
     void SaveShowGridData();
     void MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos);
