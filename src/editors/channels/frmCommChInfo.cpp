@@ -546,8 +546,7 @@ void frmCommChInfo::SetGridData() {
     const int group = shownGroup();
     SetGroupControlsVisible(group);
     FillGuard guard(*this);
-    if (group != MemGroupOf(band))
-        SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+    showGroupValid(band, group);
     ShowValidComboText();
     const GridLayout layout = GridLayoutOf(band, group);
     const GridContents contents = GridContentsOf(band, group);
@@ -566,6 +565,11 @@ void frmCommChInfo::SetGridData() {
     reportCorrupt(contents.corruptCells);
 }
 
+void frmCommChInfo::showGroupValid(int band, int group) {
+    FillGuard guard(*this);
+    if (group != MemGroupOf(band)) SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+}
+
 void frmCommChInfo::fitGridWidth() {
     const int frame = 2 * grid_->frameWidth();
     grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() + frame);
@@ -579,11 +583,7 @@ void frmCommChInfo::reShowGridNow(int row) {
     const int band = shownBand();
     const int group = shownGroup();
     if (group == 0) return;
-    {
-        FillGuard guard(*this);
-        if (group != MemGroupOf(band))
-            SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
-    }
+    showGroupValid(band, group);
     InitComboWorkGroup();
     if (row < 1 || row >= grid_->rows()) return;
     bool corrupt = false;

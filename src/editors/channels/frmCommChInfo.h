@@ -90,6 +90,7 @@ private:
     void Combo8_Click(int index);
     void SetGroupControlsVisible(int group);
     void SetGridData();
+    void showGroupValid(int band, int group);
     void ShowCurrentRowDetail();
     void fillAttributes(const struct ChannelRecord& r);
     void showToneLists(int ctcssList, int dcsList, int toneType);
