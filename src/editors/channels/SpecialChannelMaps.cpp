@@ -12,8 +12,7 @@ namespace ulbrix {
 
 namespace {
 
-const char* const kPlans[6] = {"Eu", "PL", "DE", "EC", "U/UK", "IN"};
-constexpr int kPlanGroup[6] = {1, 2, 3, 4, 5, 6};  // "U" and "UK" share group 5's entry
+const char* const kPlans[6] = {"Eu", "PL", "DE", "EC", "U/UK", "IN"};  // plan r lists CB group r + 1
 
 // Geometry of the hidden CB frame: plans down two columns, `rowsPerPlan`
 // rows each, 360 twips apart; the first `leftPlans` plans on the left.
@@ -27,18 +26,16 @@ struct CbGrid {
         c.labelLeft = left ? 120 : rightLabel;
         c.listLeft = left ? 2760 : rightList;
         c.listTop = 240 + 360 * k;
-        c.labelTop = c.listTop + 120;
     }
 };
 
 SpecialControl Row(int combo, int label, const char* caption, SpecialFrame frame, SpecialList list, int word,
                    int band = 0, int group = 0, int groupCombo = -1) {
-    return SpecialControl{combo, label, caption, frame, list, band, group, groupCombo, word, 0, 0, 0, 0};
+    return SpecialControl{combo, label, caption, frame, list, band, group, groupCombo, word, 0, 0, 0};
 }
 
-void Place(SpecialControl& c, int labelLeft, int labelTop, int listLeft, int listTop) {
+void Place(SpecialControl& c, int labelLeft, int listLeft, int listTop) {
     c.labelLeft = labelLeft;
-    c.labelTop = labelTop;
     c.listLeft = listLeft;
     c.listTop = listTop;
 }
@@ -46,14 +43,13 @@ void Place(SpecialControl& c, int labelLeft, int labelTop, int listLeft, int lis
 // Band, Channel, Work Mode of one HF or HAM emergency/dual-watch channel.
 void BandRows(std::vector<SpecialControl>& rows, int firstCombo, const int labels[3], const char* const captions[3],
               SpecialFrame frame, int band, const int words[3], int labelLeft, int listLeft) {
-    static constexpr int kLabelTop[3] = {360, 720, 1080};
     static constexpr int kListTop[3] = {240, 600, 960};
     rows.push_back(Row(firstCombo, labels[0], captions[0], frame, SpecialList::Groups, words[0], band));
     rows.push_back(Row(firstCombo + 1, labels[1], captions[1], frame, SpecialList::Channels, words[1], band, 0,
                        firstCombo));
     rows.push_back(Row(firstCombo + 2, labels[2], captions[2], frame, SpecialList::Modes, words[2]));
     for (int i = 0; i < 3; ++i)
-        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, kLabelTop[i], listLeft, kListTop[i]);
+        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, listLeft, kListTop[i]);
 }
 
 std::span<Integer> EmergencyWords(DocumentImage& d) { return d.Emergency.w; }
@@ -74,11 +70,11 @@ std::vector<SpecialControl> EmergencyRows() {
         const std::string p = kPlans[r];
         const int c = 4 * r;
         rows.push_back(Row(c, c, Keep(p + " Emg Channel 1"), SpecialFrame::CB, SpecialList::Channels, r, BandCB,
-                           kPlanGroup[r]));
+                           r + 1));
         rows.push_back(Row(c + 1, c + 1, Keep(p + " Emg Channel 1 Work Mode"), SpecialFrame::CB, SpecialList::Modes,
                            12 + r));
         rows.push_back(Row(c + 2, c + 2, Keep(p + " Emg Channel 2"), SpecialFrame::CB, SpecialList::Channels, 6 + r,
-                           BandCB, kPlanGroup[r]));
+                           BandCB, r + 1));
         rows.push_back(Row(c + 3, c + 3, Keep(p + " Emg Channel 2 Work Mode"), SpecialFrame::CB, SpecialList::Modes,
                            18 + r));
         for (int i = 0; i < 4; ++i) cb.place(rows[rows.size() - 4 + static_cast<std::size_t>(i)], r, i);
@@ -106,7 +102,7 @@ std::vector<SpecialControl> DualWatchRows() {
     const CbGrid cb{3, 6360, 9000, 2};
     for (int r = 0; r < 6; ++r) {
         rows.push_back(Row(2 * r, 4 * r, kCaptions[r][0], SpecialFrame::CB, SpecialList::Channels, r, BandCB,
-                           kPlanGroup[r]));
+                           r + 1));
         rows.push_back(Row(2 * r + 1, 4 * r + 1, kCaptions[r][1], SpecialFrame::CB, SpecialList::Modes, 6 + r));
         cb.place(rows[rows.size() - 2], r, 0);
         cb.place(rows[rows.size() - 1], r, 1);
@@ -134,14 +130,14 @@ std::vector<SpecialControl> MemChannelRows() {
     }
     rows.push_back(Row(12, 29, "HF MEM Channel", SpecialFrame::HF, SpecialList::Channels, 12, BandHF,
                        MemGroupOf(BandHF)));
-    Place(rows.back(), 120, 480, 2760, 360);
+    Place(rows.back(), 120, 2760, 360);
     rows.push_back(Row(13, 30, "HF MEM Channel State", SpecialFrame::HF, SpecialList::States, 13));
-    Place(rows.back(), 120, 840, 2760, 720);
+    Place(rows.back(), 120, 2760, 720);
     rows.push_back(Row(14, 35, "HAM MEM Channel", SpecialFrame::HAM, SpecialList::Channels, 14, BandHAM,
                        MemGroupOf(BandHAM)));
-    Place(rows.back(), 120, 480, 2640, 360);
+    Place(rows.back(), 120, 2640, 360);
     rows.push_back(Row(15, 36, "HAM MEM Channel State", SpecialFrame::HAM, SpecialList::States, 15));
-    Place(rows.back(), 120, 840, 2640, 720);
+    Place(rows.back(), 120, 2640, 720);
     return rows;
 }
 
