@@ -40,16 +40,16 @@ void Place(SpecialControl& c, int labelLeft, int listLeft, int listTop) {
     c.listTop = listTop;
 }
 
-// Band, Channel, Work Mode of one HF or HAM emergency/dual-watch channel.
-void BandRows(std::vector<SpecialControl>& rows, int firstCombo, const int labels[3], const char* const captions[3],
+// Band, Channel, Work Mode of one HF or HAM emergency/dual-watch channel; the
+// three lists and their labels are numbered on from the first.
+void BandRows(std::vector<SpecialControl>& rows, int firstCombo, int firstLabel, const char* const captions[3],
               SpecialFrame frame, int band, const int words[3], int labelLeft, int listLeft) {
-    static constexpr int kListTop[3] = {240, 600, 960};
-    rows.push_back(Row(firstCombo, labels[0], captions[0], frame, SpecialList::Groups, words[0], band));
-    rows.push_back(Row(firstCombo + 1, labels[1], captions[1], frame, SpecialList::Channels, words[1], band, 0,
+    rows.push_back(Row(firstCombo, firstLabel, captions[0], frame, SpecialList::Groups, words[0], band));
+    rows.push_back(Row(firstCombo + 1, firstLabel + 1, captions[1], frame, SpecialList::Channels, words[1], band, 0,
                        firstCombo));
-    rows.push_back(Row(firstCombo + 2, labels[2], captions[2], frame, SpecialList::Modes, words[2]));
+    rows.push_back(Row(firstCombo + 2, firstLabel + 2, captions[2], frame, SpecialList::Modes, words[2]));
     for (int i = 0; i < 3; ++i)
-        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, listLeft, kListTop[i]);
+        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, listLeft, 240 + 360 * i);
 }
 
 std::span<Integer> EmergencyWords(DocumentImage& d) { return d.Emergency.w; }
@@ -79,16 +79,15 @@ std::vector<SpecialControl> EmergencyRows() {
                            18 + r));
         for (int i = 0; i < 4; ++i) cb.place(rows[rows.size() - 4 + static_cast<std::size_t>(i)], r, i);
     }
-    const int l28[3] = {28, 29, 30}, l31[3] = {31, 32, 33}, l34[3] = {34, 35, 36}, l37[3] = {37, 38, 39};
     const char* hf1[3] = {"HF Emg Band 1", "HF Emg Channel 1", "HF Emg Channel 1 Work Mode"};
     const char* hf2[3] = {"HF Emg Band 2", "HF Emg Channel 2", "HF Emg Channel 2 Work Mode"};
     const char* ham1[3] = {"HAM Emg Band 1", "HAM Emg Channel 1", "HAM Emg Channel 1 Work Mode"};
     const char* ham2[3] = {"HAM Emg Band 2", "HAM Emg Channel 2", "HAM Emg Channel 2 Work Mode"};
     const int w1[3] = {24, 26, 28}, w2[3] = {25, 27, 29}, w3[3] = {30, 32, 34}, w4[3] = {31, 33, 35};
-    BandRows(rows, 28, l28, hf1, SpecialFrame::HF, BandHF, w1, 120, 2760);
-    BandRows(rows, 31, l31, hf2, SpecialFrame::HF, BandHF, w2, 6240, 8880);
-    BandRows(rows, 34, l34, ham1, SpecialFrame::HAM, BandHAM, w3, 120, 2760);
-    BandRows(rows, 37, l37, ham2, SpecialFrame::HAM, BandHAM, w4, 6240, 8880);
+    BandRows(rows, 28, 28, hf1, SpecialFrame::HF, BandHF, w1, 120, 2760);
+    BandRows(rows, 31, 31, hf2, SpecialFrame::HF, BandHF, w2, 6240, 8880);
+    BandRows(rows, 34, 34, ham1, SpecialFrame::HAM, BandHAM, w3, 120, 2760);
+    BandRows(rows, 37, 37, ham2, SpecialFrame::HAM, BandHAM, w4, 6240, 8880);
     return rows;
 }
 
@@ -107,12 +106,11 @@ std::vector<SpecialControl> DualWatchRows() {
         cb.place(rows[rows.size() - 2], r, 0);
         cb.place(rows[rows.size() - 1], r, 1);
     }
-    const int lhf[3] = {28, 29, 30}, lham[3] = {34, 35, 36};
     const char* hf[3] = {"HF DW Band", "HF DW Channel", "HF DW Channel Work Mode"};
     const char* ham[3] = {"HAM DW Band", "HAM DW Channel", "HAM DW Channel Work Mode"};
     const int whf[3] = {12, 13, 14}, wham[3] = {15, 16, 17};
-    BandRows(rows, 12, lhf, hf, SpecialFrame::HF, BandHF, whf, 120, 2760);
-    BandRows(rows, 15, lham, ham, SpecialFrame::HAM, BandHAM, wham, 120, 2760);
+    BandRows(rows, 12, 28, hf, SpecialFrame::HF, BandHF, whf, 120, 2760);
+    BandRows(rows, 15, 34, ham, SpecialFrame::HAM, BandHAM, wham, 120, 2760);
     return rows;
 }
 
