@@ -26,10 +26,8 @@ class QComboBox;
 class QPushButton;
 
 namespace ulbrix {
-class ControlRows;
-}
 
-namespace ulbrix {
+class ControlRows;
 
 // The fixed layouts are drawn in twips, 15 to a pixel.
 constexpr int px(int twips) { return twips / 15; }

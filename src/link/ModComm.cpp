@@ -206,8 +206,6 @@ void CommEngine::resetRun() {
     quiet_.stop();
     afterQuiet_ = AfterQuiet::None;
     lineFault_ = false;
-    verifyFrom_ = Comm.CommTotal;
-    passFrom_ = 0;
     rewriteTries_ = 0;
     blockMatched_ = false;
     memoryConfirmed_ = false;
@@ -216,22 +214,7 @@ void CommEngine::resetRun() {
 
 int& CommEngine::step() { return Comm.CommMode == CommModeWrite ? Comm.WriteStep : Comm.ReadStep; }
 
-void CommEngine::noteFault() {
-    lineFault_ = true;
-    if (Comm.CommMode != CommModeWrite) return;
-    switch (Comm.WriteStep) {
-        case StepIdle:
-        case StepProgramSent:
-        case StepIdentifySent:
-        case StepWriteBlocks:
-            // From the first block, not from the fault: acknowledges that
-            // slipped one frame out of step without a visible fault, with a
-            // frame lost later, hide that block anywhere before this fault.
-            verifyFrom_ = 0;
-            break;
-        default: break;  // the read-back itself, "END": every block is read back or settled
-    }
-}
+void CommEngine::noteFault() { lineFault_ = true; }
 
 void CommEngine::waitForQuietLine(AfterQuiet next) {
     wait_->stop();
@@ -409,10 +392,12 @@ void CommEngine::SendNextWriteBlock() {
 // have been taken for another block's. A read reply carries its address and
 // sum: reading back is what tells which blocks the radio really holds.
 
+// Every block is read back, not only those after the fault: acknowledges that
+// slipped one frame out of step without a visible fault, with a frame lost
+// later, hide a block anywhere before it.
 void CommEngine::startVerify() {
     Comm.WriteStep = StepVerifyRead;
-    passFrom_ = NextValidAddress(verifyFrom_);
-    Comm.CommAddress = passFrom_;
+    Comm.CommAddress = NextValidAddress(0);
     Comm.CommLastPercent = 0;
     rewriteTries_ = 0;
     if (showPass) showPass(TransferPass::Verify);
@@ -449,7 +434,7 @@ void CommEngine::verifyReply() {
     rewriteTries_ = 0;
     Comm.CommAddress = NextValidAddress(Comm.CommAddress + Comm.CommBlockSize);
     if (Comm.CommAddress < Comm.CommTotal) {
-        showPercent(Comm.CommAddress - passFrom_, Comm.CommTotal - passFrom_);
+        UpdateProgress();
         SendVerifyRead();
         return;
     }
@@ -457,13 +442,6 @@ void CommEngine::verifyReply() {
     memoryConfirmed_ = true;
     Comm.WriteStep = StepEndAfterWalk;
     SendEndCmd();
-}
-
-void CommEngine::showPercent(std::int64_t done, std::int64_t total) {
-    const int percent = ProgressPercent(done, total);
-    if (percent - Comm.CommLastPercent < 1) return;
-    Comm.CommLastPercent = percent;
-    if (showProgress) showProgress(percent);
 }
 
 void CommEngine::SendEndCmd() {
@@ -506,7 +484,7 @@ void CommEngine::EndTransfer() {
             SendEndCmd();
             break;
         case CommModeWrite:
-            if (lineFault_ && verifyFrom_ < Comm.CommTotal) {
+            if (lineFault_) {
                 startVerify();
                 break;
             }
@@ -749,7 +727,6 @@ void CommEngine::AskRetryConnection() {
     Comm.CommLastPercent = 0;
     // Everything is sent again, and all of it is read back afterwards.
     noteFault();
-    if (Comm.CommMode == CommModeWrite) verifyFrom_ = 0;
     rewriteTries_ = 0;
     quiet_.stop();
     afterQuiet_ = AfterQuiet::None;

@@ -214,7 +214,6 @@ private:
     void lineQuiet();
     void startVerify();
     void verifyReply();
-    void showPercent(std::int64_t done, std::int64_t total);
     void sendEndNow();
     void sendEndAfterCancel();
 
@@ -226,8 +225,6 @@ private:
     QElapsedTimer quietClock_;
     AfterQuiet afterQuiet_ = AfterQuiet::None;
     bool lineFault_ = false;
-    std::int32_t verifyFrom_ = 0;   // first block to read back; CommTotal: none
-    std::int32_t passFrom_ = 0;     // first block of the read-back pass
     int rewriteTries_ = 0;
     bool blockMatched_ = false;     // the last block read back equals the image
     bool memoryConfirmed_ = false;  // every block is known to hold the image

@@ -694,9 +694,14 @@ void frmMain::mnuFileSave_Click() {
         saveAs();
         return;
     }
-    const QString text = QStringLiteral("\"") + FileNameFromPath(Doc.DataFilePath) + QStringLiteral("\"") + Tr(MsgOverwrite);
-    if (platform::MsgBox(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Question) == platform::MsgResult::Ok)
-        DoFileSave();
+    if (confirmOverwrite(Doc.DataFilePath)) DoFileSave();
+}
+
+// The question before a file is written over: '"name.dat"file will be Overwrite,Continue?'.
+bool frmMain::confirmOverwrite(const QString& path) {
+    const QString text = QStringLiteral("\"") + FileNameFromPath(path) + QStringLiteral("\"") + Tr(MsgOverwrite);
+    return platform::MsgBox(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Question) ==
+           platform::MsgResult::Ok;
 }
 
 void frmMain::mnuFileSaveAs_Click() { saveAs(); }
@@ -712,11 +717,7 @@ bool frmMain::saveAs() {
     // The dialog asked about the name as typed; when ".dat" is added, the
     // file actually written may exist and gets the same question.
     const QString written = DataFileNameToWrite(path);
-    if (written != path && QFileInfo::exists(written)) {
-        const QString text = QStringLiteral("\"") + FileNameFromPath(written) + QStringLiteral("\"") + Tr(MsgOverwrite);
-        if (platform::MsgBox(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Question) != platform::MsgResult::Ok)
-            return false;
-    }
+    if (written != path && QFileInfo::exists(written) && !confirmOverwrite(written)) return false;
     Doc.DataFilePath = path;
     return DoFileSave();
 }

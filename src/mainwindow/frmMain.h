@@ -124,6 +124,7 @@ private:
     void updateClock();
     void fillWindowList();
     void runListEdit(int which);
+    bool confirmOverwrite(const QString& path);
     // File commands; each returns false when it ended without doing its work.
     bool DoFileOpen();
     bool DoFileSave();
