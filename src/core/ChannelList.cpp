@@ -1,8 +1,14 @@
 #include "core/ChannelList.h"
 
+#include <algorithm>
+
 #include "core/GlobalState.h"
 
 namespace ulbrix {
+
+int UsedSlots(int band, int group) {
+    return std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
+}
 
 QString FrequencyTextToDigits(const QString& text) {
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
@@ -16,12 +22,17 @@ QString FrequencyTextToDigits(const QString& text) {
     return t.left(2) + t.mid(p);
 }
 
-bool AddChannel(int number, int band, int group, const QString& frequency) {
+bool AppendChannel(int band, int group, const ChannelRecord& record) {
     const int limit = SlotLimit(band, group);  // 0 outside the band's groups
     if (limit == 0) return false;
     Integer& count = WorkDocument.ChannelCount(band, group);
     if (count < 0 || count >= limit) return false;
     ++count;
+    ChannelTable(band, count, group) = record;
+    return true;
+}
+
+bool AddChannel(int number, int band, int group, const QString& frequency) {
     // A cleared record: nothing of whatever the slot held before survives
     // (tones, ANL, memory references of a channel removed earlier).
     ChannelRecord r;
@@ -33,8 +44,7 @@ bool AddChannel(int number, int band, int group, const QString& frequency) {
     r.TxFreq = digits;
     r.Mode = 0;
     r.NB = 1;
-    ChannelTable(band, count, group) = r;
-    return true;
+    return AppendChannel(band, group, r);
 }
 
 bool RemoveChannel(int slot, int band, int group) {

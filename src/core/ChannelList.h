@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/Records.h"
+
 namespace ulbrix {
 
 // True while the channel information editor is loaded; the editor sets it on
@@ -14,6 +16,9 @@ inline bool ChInfoLoaded = false;
 // when it loads. Called only while ChInfoLoaded is true.
 inline std::function<void(int row)> ReShowGridHook;
 
+// The slots 1..count a group's count names, never below 0 nor past the table.
+int UsedSlots(int band, int group);
+
 // "28.015000" -> "28015000", "27.00500" -> "2700500", "1.5" -> "015".
 // An empty text or one without a "." comes back unchanged.
 QString FrequencyTextToDigits(const QString& text);
@@ -23,6 +28,9 @@ QString FrequencyTextToDigits(const QString& text);
 // text) as receive and transmit frequency. Returns false, changing nothing,
 // when the band or group is out of range or the group is at its slot limit.
 bool AddChannel(int number, int band, int group, const QString& frequency);
+// Appends `record` to (band, group); false, changing nothing, when the band or
+// group is out of range or the group is at its slot limit.
+bool AppendChannel(int band, int group, const ChannelRecord& record);
 
 // Removes the channel in `slot` (1..count) of (band, group): the channels
 // after it move down one slot, the count shrinks by one and the slot left

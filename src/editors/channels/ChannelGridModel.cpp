@@ -3,25 +3,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/ChannelList.h"
 #include "core/GlobalState.h"
+#include "core/ModFreFile.h"
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/FrequencyRules.h"
 
 namespace ulbrix {
 
-namespace {
-
-int UsedSlots(int band, int group) {
-    return std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
-}
-
-int ChannelRowsOf(int band, int group) { return SlotLimit(band, group); }
-
-}  // namespace
-
 GridLayout GridLayoutOf(int band, int group) {
     GridLayout g;
-    const int channels = ChannelRowsOf(band, group);
+    const int channels = SlotLimit(band, group);
     if (channels == 0) return g;
     const bool mem = group == MemGroupOf(band);
     const bool wide = mem || group == VfoGroupOf(band) || (band == BandCB && group == 3);
@@ -38,7 +30,7 @@ bool IsSharedMemPlan(int band, int group) { return band == BandCB && (group == 5
 
 int MemEntryOfRow(int band, int group, int row) {
     if (band != BandCB || group < 1 || group > 7) return 0;
-    const int channels = ChannelRowsOf(band, group);
+    const int channels = SlotLimit(band, group);
     if (row <= channels || row > channels + 16) return 0;
     const int block = group == 7 ? 5 : group;
     return (block - 1) * 16 + (row - channels);
@@ -52,14 +44,10 @@ RowRecord RecordOfRow(int band, int group, int row) {
         rr.memEntry = e;
         return rr;
     }
-    if (row > ChannelRowsOf(band, group)) return rr;
-    for (int s = 1; s <= UsedSlots(band, group); ++s) {
-        ChannelRecord& r = ChannelTable(band, s, group);
-        if (r.ChNo == row) {
-            rr.record = &r;
-            rr.slot = s;
-            return rr;
-        }
+    if (row > SlotLimit(band, group)) return rr;
+    if (const int s = FindChannelPos(row, band, group)) {
+        rr.record = &ChannelTable(band, s, group);
+        rr.slot = s;
     }
     return rr;
 }
@@ -74,11 +62,8 @@ QString MemRowFrequency(int band, int group, const ChannelRecord& entry, bool* c
     // The reference is the plan's channel number (the radio's position of the
     // channel), not a table slot: after a delete the two differ.
     const int plan = MemRefPlan(group, entry);
-    for (int s = 1; s <= UsedSlots(band, plan); ++s) {
-        const ChannelRecord& r = ChannelTable(band, s, plan);
-        if (r.ChNo == entry.MemRefCh) return DigitsToFrequencyText(r.RxFreq, corrupt);
-    }
-    return {};
+    const int s = FindChannelPos(entry.MemRefCh, band, plan);
+    return s ? DigitsToFrequencyText(ChannelTable(band, s, plan).RxFreq, corrupt) : QString();
 }
 
 GridContents GridContentsOf(int band, int group) {
@@ -86,8 +71,7 @@ GridContents GridContentsOf(int band, int group) {
     const GridLayout layout = GridLayoutOf(band, group);
     const int rows = layout.rows - 1;
     c.cells = QStringList(rows, QString());
-    const int channels = ChannelRowsOf(band, group);
-    bool corrupt = false;
+    const int channels = SlotLimit(band, group);
     for (int s = 1; s <= UsedSlots(band, group); ++s) {
         const ChannelRecord& r = ChannelTable(band, s, group);
         if (r.ChNo < 1 || r.ChNo > channels) continue;
@@ -96,9 +80,9 @@ GridContents GridContentsOf(int band, int group) {
         if (bad) ++c.corruptCells;
     }
     for (int row = channels + 1; row <= rows; ++row) {
-        corrupt = false;
-        if (const int e = MemEntryOfRow(band, group, row)) c.cells[row - 1] = MemRowFrequency(band, group, MemChannelList(e), &corrupt);
-        if (corrupt) ++c.corruptCells;
+        bool bad = false;
+        if (const int e = MemEntryOfRow(band, group, row)) c.cells[row - 1] = MemRowFrequency(band, group, MemChannelList(e), &bad);
+        if (bad) ++c.corruptCells;
     }
     return c;
 }
@@ -112,7 +96,7 @@ QString RowFrequencyText(int band, int group, int row, bool* corrupt) {
 
 int InitialGridRow(int band, int group) {
     if (band == BandCB) return 0;
-    const int rows = ChannelRowsOf(band, group);
+    const int rows = SlotLimit(band, group);
     if (rows == 0) return 0;
     const int last = WorkDocument.LastRow(band, group);
     if (last >= 1 && last <= rows && RecordOfRow(band, group, last)) return last;
@@ -124,7 +108,7 @@ QStringList MemRefItems(int band, int group) {
     std::vector<int> numbers;
     for (int s = 1; s <= UsedSlots(band, group); ++s) {
         const ChannelRecord& r = ChannelTable(band, s, group);
-        if (r.InUse == 1 && r.ChNo >= 1 && r.ChNo <= ChannelRowsOf(band, group)) numbers.push_back(r.ChNo);
+        if (r.InUse == 1 && r.ChNo >= 1 && r.ChNo <= SlotLimit(band, group)) numbers.push_back(r.ChNo);
     }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());

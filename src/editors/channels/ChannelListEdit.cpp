@@ -1,9 +1,8 @@
 #include "editors/channels/ChannelListEdit.h"
 
-#include <algorithm>
-
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
+#include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModMsg.h"
 #include "editors/channels/ChannelReferences.h"
@@ -14,14 +13,9 @@ namespace ulbrix {
 
 namespace {
 
-int SlotOf(int band, int group, int number) {
-    const int count = std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
-    for (int s = 1; s <= count; ++s)
-        if (ChannelTable(band, s, group).ChNo == number) return s;
-    return 0;
-}
+int SlotOf(int band, int group, int number) { return FindChannelPos(number, band, group); }
 
-bool InRange(int band, int group, int row) { return row >= 1 && row <= ListEditRowLimit(band, group); }
+bool InRange(int band, int group, int row) { return row >= 1 && row <= SlotLimit(band, group); }
 
 // The clipboard can go into this band: a channel in use whose frequency the
 // band allows (no frequency at all is allowed). Shows the message when not.
@@ -44,18 +38,12 @@ bool PutClipboard(int band, int group, int row) {
         ChannelTable(band, s, group) = r;
         return true;
     }
-    Integer& count = WorkDocument.ChannelCount(band, group);
-    if (count < 0 || count >= SlotLimit(band, group)) return false;
-    ++count;
-    ChannelTable(band, count, group) = r;
-    return true;
+    return AppendChannel(band, group, r);
 }
 
 ListEditResult Rows(int first, int last) { return {first, last}; }
 
 }  // namespace
-
-int ListEditRowLimit(int band, int group) { return SlotLimit(band, group); }
 
 void CopyChannel(int band, int group, int row) {
     if (SlotLimit(band, group) == 0) return;
@@ -88,14 +76,13 @@ ListEditResult PasteChannel(int band, int group, int row) {
 }
 
 ListEditResult InsertChannel(int band, int group, int row) {
-    const int top = ListEditRowLimit(band, group);
+    const int top = SlotLimit(band, group);
     if (!InRange(band, group, row)) return {};
     // The channel with the highest number would have nowhere to go.
     if (SlotOf(band, group, top) != 0) return {};
     const bool paste = ChannelClipboardFull && ChannelClipboard.InUse >= 1;
     if (paste && !ClipboardFits(band)) return {};
-    const int count = std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
-    for (int s = 1; s <= count; ++s) {
+    for (int s = 1; s <= UsedSlots(band, group); ++s) {
         ChannelRecord& r = ChannelTable(band, s, group);
         if (r.ChNo >= row) ++r.ChNo;
     }

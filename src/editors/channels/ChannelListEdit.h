@@ -18,17 +18,13 @@ struct ListEditResult {
     bool changed() const { return firstRow > 0; }
 };
 
-// The highest row a group's list edits reach: the group's grid rows
-// (40, CB plan 3 80, MEM 99, VFO 1); 0 outside the band.
-int ListEditRowLimit(int band, int group);
-
 // The channel of the row into the clipboard (a free row gives a record not in use).
 void CopyChannel(int band, int group, int row);
 // Copy, then Delete; the VFO group is left alone (not even copied).
 ListEditResult CutChannel(int band, int group, int row);
 // The clipboard's channel into the row under the row's number, replacing a
 // channel there; refused (nothing changes) for an empty clipboard, a row past
-// the limit or a frequency outside the band ("Frequency is out of range.").
+// the group's slot limit or a frequency outside the band ("Frequency is out of range.").
 ListEditResult PasteChannel(int band, int group, int row);
 // Every channel from the row up moves one number up, then the clipboard is
 // pasted into the row. Refused when the highest number is taken or the paste

@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/ChannelList.h"
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
 #include "editors/WindowCalls.h"
 
 namespace ulbrix {
-
-namespace {
-
-// The group's slots 1..count, the count held inside the table.
-int UsedSlots(int band, int group) {
-    return std::clamp<int>(WorkDocument.ChannelCount(band, group), 0, MaxSlot);
-}
-
-}  // namespace
 
 int ValidDTMFIndex(int n) { return DTMFCodeExists(n) ? n : 0; }
 

@@ -2,6 +2,7 @@
 
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
+#include "core/ModFreFile.h"
 #include "core/ModMsg.h"
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/FrequencyRules.h"
@@ -10,13 +11,6 @@
 namespace ulbrix {
 
 namespace {
-
-int FindSlot(int band, int group, int number) {
-    const int count = WorkDocument.ChannelCount(band, group);
-    for (int s = 1; s <= count && s <= MaxSlot; ++s)
-        if (ChannelTable(band, s, group).ChNo == number) return s;
-    return 0;
-}
 
 CellCommit Commit(int band, int group, int row, const QString& text) {
     const QString typed = text.trimmed();
@@ -29,7 +23,7 @@ CellCommit Commit(int band, int group, int row, const QString& text) {
         }
         valid = *checked;
     }
-    const int slot = FindSlot(band, group, row);
+    const int slot = FindChannelPos(row, band, group);
     if (slot > 0 && !valid.isEmpty()) {
         SetRecordFreq(ChannelTable(band, slot, group), 1, valid);
         return CellCommit::Changed;

@@ -23,8 +23,6 @@ FrequencyLimits ChannelBandLimits(int band) {
     }
 }
 
-FrequencyLimits CurrentBandLimits() { return {BandLowMHz, BandHighMHz}; }
-
 QString FormatMHz(double mhz) { return QString::number(mhz, 'f', 5); }
 
 std::optional<QString> FieldToFrequencyText(const std::string& field) {

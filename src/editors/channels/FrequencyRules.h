@@ -19,8 +19,6 @@ struct FrequencyLimits {
     double high = 0.0;
 };
 FrequencyLimits ChannelBandLimits(int band);
-// The limits of the current band (BandLowMHz, BandHighMHz).
-FrequencyLimits CurrentBandLimits();
 
 // The shown text of a stored field: "" for no frequency (empty, blanks,
 // "FFFFFFFF"), else MHz formatted "#0.00000". A field that is not a number

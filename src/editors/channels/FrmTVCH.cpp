@@ -91,23 +91,18 @@ void FrmTVCH::buildControls() {
     text1_->setKeyFilter(WeatherFrequencyKey);
     text1_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,9}")), text1_));
     onEvent(text1_, &platform::GridEditBox::commitRequested, [this] { Save_TVChannel(); });
-    QComboBox** lists[3] = {&combo2_, &combo3_, &combo4_};
     for (int i = 0; i < 3; ++i) {
         auto* box = new QComboBox(grid_->viewport());
         box->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
         box->hide();
-        *lists[i] = box;
+        cellLists_[i] = box;
+        // OFF/ON and W/N commit at once; a Scan pick waits for the next commit.
+        const bool commitAtOnce = i < 2;
+        onPick(box, [this, commitAtOnce](int) {
+            cellPicked_ = true;
+            if (commitAtOnce) Save_TVChannel();
+        });
     }
-    // OFF/ON and W/N commit at once; a Scan pick waits for the next commit.
-    onPick(combo2_, [this](int) {
-        cellPicked_ = true;
-        Save_TVChannel();
-    });
-    onPick(combo3_, [this](int) {
-        cellPicked_ = true;
-        Save_TVChannel();
-    });
-    onPick(combo4_, [this](int) { cellPicked_ = true; });
     onEvent(grid_, &QTableWidget::cellClicked, [this](int, int) { Save_TVChannel(); });
     onEvent(grid_, &platform::FlexGrid::cellDoubleClick, [this](int, int) { MSFlexGrid1_DblClick(); });
 
@@ -136,12 +131,11 @@ void FrmTVCH::InitComboLists() {
     grid_->setRowHeightTwips(0, 510);
     const int widths[5] = {700, 1200, 0, 1200, 1000};
     for (int c = 0; c < 5; ++c) grid_->setColWidthTwips(c, widths[c]);
-    combo2_->clear();
-    combo2_->addItems(TrItems(CapOffOn));
-    combo3_->clear();
-    combo3_->addItems(TrItems(CapNarrowWide));
-    combo4_->clear();
-    combo4_->addItems(TrItems(CapDelAdd));
+    const TextTable* cellItems[3] = {&CapOffOn, &CapNarrowWide, &CapDelAdd};
+    for (int i = 0; i < 3; ++i) {
+        cellLists_[i]->clear();
+        cellLists_[i]->addItems(TrItems(*cellItems[i]));
+    }
     rows_.fill();
 }
 
@@ -179,7 +173,7 @@ void FrmTVCH::ShowData() {
 }
 
 void FrmTVCH::ShowGridRow(int row) {
-    const QStringList texts = WeatherRowTexts(WeatherEntry(row), ComboItems(combo3_), ComboItems(combo4_));
+    const QStringList texts = WeatherRowTexts(WeatherEntry(row), ComboItems(cellList(3)), ComboItems(cellList(4)));
     for (int c = 1; c <= 4; ++c)
         if (c != 2) grid_->setTextMatrix(row, c, texts.at(c - 1));
 }
@@ -202,12 +196,7 @@ void FrmTVCH::Combo1_Click() {
 }
 
 QComboBox* FrmTVCH::cellList(int col) const {
-    switch (col) {
-    case 2: return combo2_;
-    case 3: return combo3_;
-    case 4: return combo4_;
-    default: return nullptr;
-    }
+    return col >= 2 && col <= 4 ? cellLists_[col - 2] : nullptr;
 }
 
 void FrmTVCH::MSFlexGrid1_DblClick() {
@@ -235,9 +224,7 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
 void FrmTVCH::hideCellEditors() {
     if (text1_->isOpen()) text1_->takeText();
     text1_->hide();
-    combo2_->hide();
-    combo3_->hide();
-    combo4_->hide();
+    for (QComboBox* list : cellLists_) list->hide();
 }
 
 void FrmTVCH::Save_TVChannel() {

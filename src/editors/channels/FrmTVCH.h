@@ -39,8 +39,6 @@ public:
     // The in-cell lists of columns 2, 3, 4 and the current-channel list.
     QComboBox* cellList(int col) const;
     QComboBox* currentChannelList() const { return combo1_; }
-    int editRow() const { return editRow_; }
-    int editCol() const { return editCol_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,9 +52,7 @@ private:
     platform::FlexGrid* grid_ = nullptr;
     platform::GridEditBox* text1_ = nullptr;
     QComboBox* combo1_ = nullptr;
-    QComboBox* combo2_ = nullptr;
-    QComboBox* combo3_ = nullptr;
-    QComboBox* combo4_ = nullptr;
+    QComboBox* cellLists_[3] = {};  // columns 2, 3, 4
     int editRow_ = 0;
     int editCol_ = 0;
     bool cellPicked_ = false;  // the open cell list had a user's pick

@@ -12,6 +12,7 @@
 #include "editors/WindowCalls.h"
 #include "editors/channels/GroupNameRules.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/GridEditBox.h"
 
 namespace ulbrix {
 
@@ -56,26 +57,11 @@ void GroupNameBox::keyPressEvent(QKeyEvent* event) {
         emit enterPressed();
         return;
     }
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Copy) ||
-        event->matches(QKeySequence::Cut) ||
-        ((event->modifiers() & Qt::ControlModifier) && (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X))) {
+    if (platform::DropsKey(*event, [](QChar c) { return GroupNameChar(c).has_value(); })) {
         event->accept();
         return;
     }
-    const QString t = event->text();
-    if (!t.isEmpty()) {
-        const QChar c = t.at(0);
-        if (c.unicode() > 127) {
-            event->accept();
-            return;
-        }
-        if (c.unicode() >= 32 && c.unicode() != 127) {
-            event->accept();
-            if (const auto mapped = GroupNameChar(c)) insert(QString(*mapped));
-            return;
-        }
-    }
-    QLineEdit::keyPressEvent(event);
+    QLineEdit::keyPressEvent(event);  // the validator upper-cases what comes in
 }
 
 void GroupNameBox::focusInEvent(QFocusEvent* event) {

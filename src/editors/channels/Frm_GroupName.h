@@ -46,7 +46,6 @@ public:
 
     // The band the window shows and renames, fixed when it loads.
     int band() const { return band_; }
-    int editRow() const { return editRow_; }
     platform::FlexGrid* grid() const { return grid_; }
     GroupNameBox* box(int index) const { return index == 0 ? text1_[0] : index == 1 ? text1_[1] : nullptr; }
 

@@ -12,8 +12,7 @@ namespace ulbrix {
 
 namespace {
 
-const char* const kPlans[6] = {"Eu", "PL", "DE", "EC", "U/UK", "IN"};
-constexpr int kPlanGroup[6] = {1, 2, 3, 4, 5, 6};  // "U" and "UK" share group 5's entry
+const char* const kPlans[6] = {"Eu", "PL", "DE", "EC", "U/UK", "IN"};  // plan r lists CB group r + 1
 
 // Geometry of the hidden CB frame: plans down two columns, `rowsPerPlan`
 // rows each, 360 twips apart; the first `leftPlans` plans on the left.
@@ -27,33 +26,30 @@ struct CbGrid {
         c.labelLeft = left ? 120 : rightLabel;
         c.listLeft = left ? 2760 : rightList;
         c.listTop = 240 + 360 * k;
-        c.labelTop = c.listTop + 120;
     }
 };
 
 SpecialControl Row(int combo, int label, const char* caption, SpecialFrame frame, SpecialList list, int word,
                    int band = 0, int group = 0, int groupCombo = -1) {
-    return SpecialControl{combo, label, caption, frame, list, band, group, groupCombo, word, 0, 0, 0, 0};
+    return SpecialControl{combo, label, caption, frame, list, band, group, groupCombo, word, 0, 0, 0};
 }
 
-void Place(SpecialControl& c, int labelLeft, int labelTop, int listLeft, int listTop) {
+void Place(SpecialControl& c, int labelLeft, int listLeft, int listTop) {
     c.labelLeft = labelLeft;
-    c.labelTop = labelTop;
     c.listLeft = listLeft;
     c.listTop = listTop;
 }
 
-// Band, Channel, Work Mode of one HF or HAM emergency/dual-watch channel.
-void BandRows(std::vector<SpecialControl>& rows, int firstCombo, const int labels[3], const char* const captions[3],
+// Band, Channel, Work Mode of one HF or HAM emergency/dual-watch channel; the
+// three lists and their labels are numbered on from the first.
+void BandRows(std::vector<SpecialControl>& rows, int firstCombo, int firstLabel, const char* const captions[3],
               SpecialFrame frame, int band, const int words[3], int labelLeft, int listLeft) {
-    static constexpr int kLabelTop[3] = {360, 720, 1080};
-    static constexpr int kListTop[3] = {240, 600, 960};
-    rows.push_back(Row(firstCombo, labels[0], captions[0], frame, SpecialList::Groups, words[0], band));
-    rows.push_back(Row(firstCombo + 1, labels[1], captions[1], frame, SpecialList::Channels, words[1], band, 0,
+    rows.push_back(Row(firstCombo, firstLabel, captions[0], frame, SpecialList::Groups, words[0], band));
+    rows.push_back(Row(firstCombo + 1, firstLabel + 1, captions[1], frame, SpecialList::Channels, words[1], band, 0,
                        firstCombo));
-    rows.push_back(Row(firstCombo + 2, labels[2], captions[2], frame, SpecialList::Modes, words[2]));
+    rows.push_back(Row(firstCombo + 2, firstLabel + 2, captions[2], frame, SpecialList::Modes, words[2]));
     for (int i = 0; i < 3; ++i)
-        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, kLabelTop[i], listLeft, kListTop[i]);
+        Place(rows[rows.size() - 3 + static_cast<std::size_t>(i)], labelLeft, listLeft, 240 + 360 * i);
 }
 
 std::span<Integer> EmergencyWords(DocumentImage& d) { return d.Emergency.w; }
@@ -74,25 +70,24 @@ std::vector<SpecialControl> EmergencyRows() {
         const std::string p = kPlans[r];
         const int c = 4 * r;
         rows.push_back(Row(c, c, Keep(p + " Emg Channel 1"), SpecialFrame::CB, SpecialList::Channels, r, BandCB,
-                           kPlanGroup[r]));
+                           r + 1));
         rows.push_back(Row(c + 1, c + 1, Keep(p + " Emg Channel 1 Work Mode"), SpecialFrame::CB, SpecialList::Modes,
                            12 + r));
         rows.push_back(Row(c + 2, c + 2, Keep(p + " Emg Channel 2"), SpecialFrame::CB, SpecialList::Channels, 6 + r,
-                           BandCB, kPlanGroup[r]));
+                           BandCB, r + 1));
         rows.push_back(Row(c + 3, c + 3, Keep(p + " Emg Channel 2 Work Mode"), SpecialFrame::CB, SpecialList::Modes,
                            18 + r));
         for (int i = 0; i < 4; ++i) cb.place(rows[rows.size() - 4 + static_cast<std::size_t>(i)], r, i);
     }
-    const int l28[3] = {28, 29, 30}, l31[3] = {31, 32, 33}, l34[3] = {34, 35, 36}, l37[3] = {37, 38, 39};
     const char* hf1[3] = {"HF Emg Band 1", "HF Emg Channel 1", "HF Emg Channel 1 Work Mode"};
     const char* hf2[3] = {"HF Emg Band 2", "HF Emg Channel 2", "HF Emg Channel 2 Work Mode"};
     const char* ham1[3] = {"HAM Emg Band 1", "HAM Emg Channel 1", "HAM Emg Channel 1 Work Mode"};
     const char* ham2[3] = {"HAM Emg Band 2", "HAM Emg Channel 2", "HAM Emg Channel 2 Work Mode"};
     const int w1[3] = {24, 26, 28}, w2[3] = {25, 27, 29}, w3[3] = {30, 32, 34}, w4[3] = {31, 33, 35};
-    BandRows(rows, 28, l28, hf1, SpecialFrame::HF, BandHF, w1, 120, 2760);
-    BandRows(rows, 31, l31, hf2, SpecialFrame::HF, BandHF, w2, 6240, 8880);
-    BandRows(rows, 34, l34, ham1, SpecialFrame::HAM, BandHAM, w3, 120, 2760);
-    BandRows(rows, 37, l37, ham2, SpecialFrame::HAM, BandHAM, w4, 6240, 8880);
+    BandRows(rows, 28, 28, hf1, SpecialFrame::HF, BandHF, w1, 120, 2760);
+    BandRows(rows, 31, 31, hf2, SpecialFrame::HF, BandHF, w2, 6240, 8880);
+    BandRows(rows, 34, 34, ham1, SpecialFrame::HAM, BandHAM, w3, 120, 2760);
+    BandRows(rows, 37, 37, ham2, SpecialFrame::HAM, BandHAM, w4, 6240, 8880);
     return rows;
 }
 
@@ -106,17 +101,16 @@ std::vector<SpecialControl> DualWatchRows() {
     const CbGrid cb{3, 6360, 9000, 2};
     for (int r = 0; r < 6; ++r) {
         rows.push_back(Row(2 * r, 4 * r, kCaptions[r][0], SpecialFrame::CB, SpecialList::Channels, r, BandCB,
-                           kPlanGroup[r]));
+                           r + 1));
         rows.push_back(Row(2 * r + 1, 4 * r + 1, kCaptions[r][1], SpecialFrame::CB, SpecialList::Modes, 6 + r));
         cb.place(rows[rows.size() - 2], r, 0);
         cb.place(rows[rows.size() - 1], r, 1);
     }
-    const int lhf[3] = {28, 29, 30}, lham[3] = {34, 35, 36};
     const char* hf[3] = {"HF DW Band", "HF DW Channel", "HF DW Channel Work Mode"};
     const char* ham[3] = {"HAM DW Band", "HAM DW Channel", "HAM DW Channel Work Mode"};
     const int whf[3] = {12, 13, 14}, wham[3] = {15, 16, 17};
-    BandRows(rows, 12, lhf, hf, SpecialFrame::HF, BandHF, whf, 120, 2760);
-    BandRows(rows, 15, lham, ham, SpecialFrame::HAM, BandHAM, wham, 120, 2760);
+    BandRows(rows, 12, 28, hf, SpecialFrame::HF, BandHF, whf, 120, 2760);
+    BandRows(rows, 15, 34, ham, SpecialFrame::HAM, BandHAM, wham, 120, 2760);
     return rows;
 }
 
@@ -134,14 +128,14 @@ std::vector<SpecialControl> MemChannelRows() {
     }
     rows.push_back(Row(12, 29, "HF MEM Channel", SpecialFrame::HF, SpecialList::Channels, 12, BandHF,
                        MemGroupOf(BandHF)));
-    Place(rows.back(), 120, 480, 2760, 360);
+    Place(rows.back(), 120, 2760, 360);
     rows.push_back(Row(13, 30, "HF MEM Channel State", SpecialFrame::HF, SpecialList::States, 13));
-    Place(rows.back(), 120, 840, 2760, 720);
+    Place(rows.back(), 120, 2760, 720);
     rows.push_back(Row(14, 35, "HAM MEM Channel", SpecialFrame::HAM, SpecialList::Channels, 14, BandHAM,
                        MemGroupOf(BandHAM)));
-    Place(rows.back(), 120, 480, 2640, 360);
+    Place(rows.back(), 120, 2640, 360);
     rows.push_back(Row(15, 36, "HAM MEM Channel State", SpecialFrame::HAM, SpecialList::States, 15));
-    Place(rows.back(), 120, 840, 2640, 720);
+    Place(rows.back(), 120, 2640, 720);
     return rows;
 }
 

@@ -32,7 +32,7 @@ struct SpecialControl {
     int group;            // Channels: fixed group, 0 when `groupCombo` names it; MemEntries: CB plan + 1
     int groupCombo;       // Channels: the Groups list whose shown group it lists, else -1
     int word;             // word of the record the list shows and stores
-    int labelLeft, labelTop, listLeft, listTop;  // twips, inside the frame
+    int labelLeft, listLeft, listTop;  // twips, inside the frame; a label stands on its list's line
 };
 
 struct FrameBox { int left, top, width, height; };  // twips

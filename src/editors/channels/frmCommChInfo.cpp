@@ -546,8 +546,7 @@ void frmCommChInfo::SetGridData() {
     const int group = shownGroup();
     SetGroupControlsVisible(group);
     FillGuard guard(*this);
-    if (group != MemGroupOf(band))
-        SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+    showGroupValid(band, group);
     ShowValidComboText();
     const GridLayout layout = GridLayoutOf(band, group);
     const GridContents contents = GridContentsOf(band, group);
@@ -566,6 +565,11 @@ void frmCommChInfo::SetGridData() {
     reportCorrupt(contents.corruptCells);
 }
 
+void frmCommChInfo::showGroupValid(int band, int group) {
+    FillGuard guard(*this);
+    if (group != MemGroupOf(band)) SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+}
+
 void frmCommChInfo::fitGridWidth() {
     const int frame = 2 * grid_->frameWidth();
     grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() + frame);
@@ -579,11 +583,7 @@ void frmCommChInfo::reShowGridNow(int row) {
     const int band = shownBand();
     const int group = shownGroup();
     if (group == 0) return;
-    {
-        FillGuard guard(*this);
-        if (group != MemGroupOf(band))
-            SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
-    }
+    showGroupValid(band, group);
     InitComboWorkGroup();
     if (row < 1 || row >= grid_->rows()) return;
     bool corrupt = false;
@@ -625,17 +625,17 @@ void frmCommChInfo::ShowCurrentRowDetail() {
 
 void frmCommChInfo::fillAttributes(const ChannelRecord& r) {
     FillGuard guard(*this);
-    SetItems(combo8(12), FillModeCombo());
+    FillModeCombo(combo8(12));
     for (const AttributeField& f : ChannelAttributeFields()) {
         QComboBox* box = combo8(f.index);
         box->setCurrentIndex(AttributeShownIndex(f, r, ComboItems(box)));
     }
-    showToneLists(17, 0, 16, combo8(17)->currentIndex());
-    showToneLists(18, 19, 20, combo8(18)->currentIndex());
+    showToneLists(0, 16, combo8(17)->currentIndex());
+    showToneLists(19, 20, combo8(18)->currentIndex());
     EnableChannelFields(combo8(9)->currentIndex());
 }
 
-void frmCommChInfo::showToneLists(int /*typeList*/, int ctcssList, int dcsList, int toneType) {
+void frmCommChInfo::showToneLists(int ctcssList, int dcsList, int toneType) {
     const auto lists = ToneListsFor(toneType);
     if (!lists) return;
     combo8(ctcssList)->setVisible(lists->ctcss);
@@ -650,8 +650,6 @@ void frmCommChInfo::EnableChannelFields(int flag) {
     const bool enabled = flag <= 0;
     for (int i : PublicFollowerLists()) combo8(i)->setEnabled(enabled);
     for (int i : PublicFollowerLabels()) label5(i)->setEnabled(enabled);
-    combo8(6)->setEnabled(true);
-    label5(6)->setEnabled(true);
 }
 
 void frmCommChInfo::Combo8_Click(int index) {
@@ -673,8 +671,8 @@ void frmCommChInfo::Combo8_Click(int index) {
     if (!f) return;
     StoreAttribute(*f, *rr.record, picked, box->currentText());
     if (index == 9) EnableChannelFields(picked);
-    if (index == 17) showToneLists(17, 0, 16, picked);
-    if (index == 18) showToneLists(18, 19, 20, picked);
+    if (index == 17) showToneLists(0, 16, picked);
+    if (index == 18) showToneLists(19, 20, picked);
 }
 
 // ---- typing in place ----

@@ -90,9 +90,10 @@ private:
     void Combo8_Click(int index);
     void SetGroupControlsVisible(int group);
     void SetGridData();
+    void showGroupValid(int band, int group);
     void ShowCurrentRowDetail();
     void fillAttributes(const struct ChannelRecord& r);
-    void showToneLists(int typeList, int ctcssList, int dcsList, int toneType);
+    void showToneLists(int ctcssList, int dcsList, int toneType);
     void EnableChannelFields(int flag);
     void SaveShowGridData();
     void MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos);

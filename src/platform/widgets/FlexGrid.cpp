@@ -148,7 +148,6 @@ QRect FlexGrid::cellRect(int row, int col) const {
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed(event->key(), event->modifiers());
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();
         event->accept();

@@ -1,7 +1,7 @@
 // A grid in the vocabulary the editors are written in: rows and columns count
 // the fixed header row and column, cells are addressed as a text matrix, there
 // is one current cell, widths are in twips (15 to a pixel), and the events are
-// entering a cell, a double click, Enter, any key and a right button press.
+// entering a cell, a double click, Enter and a right button press.
 // Row 0 of a grid with a fixed row is shown in a real column header, so it
 // stays in view while the data rows scroll; it is still row 0 of the matrix.
 // Out-of-range cell addresses throw std::out_of_range (editor handlers trap it).
@@ -26,8 +26,6 @@ public:
     // The first `n` rows / columns are headers: grey, never current.
     void setFixedRows(int n);
     void setFixedCols(int n);
-    int fixedRows() const { return fixedRows_; }
-    int fixedCols() const { return fixedCols_; }
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
@@ -52,7 +50,6 @@ signals:
     void enterCell(int row, int col);
     void cellDoubleClick(int row, int col);
     void enterPressed();
-    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     void rightMouseDown(int row, int col, QPoint globalPos);
 
 protected:

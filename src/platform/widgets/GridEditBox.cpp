@@ -31,7 +31,7 @@ QString GridEditBox::takeText() {
     return text();
 }
 
-bool GridEditBox::dropsKey(const QKeyEvent& event) const {
+bool DropsKey(const QKeyEvent& event, const std::function<bool(QChar)>& accept) {
     if (event.modifiers() & Qt::ControlModifier) {
         const int k = event.key();
         if (k == Qt::Key_C || k == Qt::Key_V || k == Qt::Key_X) return true;
@@ -43,7 +43,7 @@ bool GridEditBox::dropsKey(const QKeyEvent& event) const {
     const QChar ch = t.at(0);
     if (ch.unicode() > 127) return true;
     if (ch.unicode() < 32 || ch.unicode() == 127) return false;
-    return accept_ && !accept_(ch);
+    return accept && !accept(ch);
 }
 
 void GridEditBox::keyPressEvent(QKeyEvent* event) {
@@ -52,7 +52,7 @@ void GridEditBox::keyPressEvent(QKeyEvent* event) {
         if (open_) emit commitRequested();
         return;
     }
-    if (dropsKey(*event)) {
+    if (DropsKey(*event, accept_)) {
         event->accept();
         return;
     }

@@ -12,6 +12,11 @@ namespace platform {
 
 class FlexGrid;
 
+// True when a key would bring text a filtered box does not take: Ctrl+C, Ctrl+V,
+// Ctrl+X, characters above 127 and printable characters `accept` refuses;
+// control keys pass.
+bool DropsKey(const QKeyEvent& event, const std::function<bool(QChar)>& accept);
+
 class GridEditBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -29,9 +34,6 @@ public:
     int editCol() const { return col_; }
     // Hides the box (before anything the commit may raise) and gives its text.
     QString takeText();
-
-    // True when the key event would be dropped by the filter.
-    bool dropsKey(const QKeyEvent& event) const;
 
 signals:
     void commitRequested();
