@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 #include "core/Records.h"
 
@@ -59,6 +60,22 @@ template <class F>
 void ForEachWalkedGroup(F&& fn) {
     for (int b = 0; b < BandCount; ++b)
         for (int g = 1; g <= GroupsOfBand(b); ++g) fn(b, g);
+}
+
+// Every record that may name a roger-beep pattern or an autodial memory:
+// each channel-table slot holding a channel, whatever the group's count says
+// (a count that lags behind must not hide a reference), then the 96 memory
+// entries. The three public groups hold such references too.
+template <class F>
+void ForEachReferringChannel(F&& fn) {
+    for (int b = 0; b < BandCount; ++b)
+        for (int g = 1; g <= MaxGroup; ++g)
+            for (int s = 1; s <= MaxSlot; ++s)
+                if (ChannelRecord& ch = ChannelTable(b, s, g); ch.InUse == 1) fn(ch);
+    for (int m = 1; m <= MemListSize; ++m) fn(MemChannelList(m));
+}
+inline std::array<PublicDefaults*, 3> PublicGroups(GeneralSettingsRecord& s) {
+    return {&s.CBPublic, &s.HAMPublic, &s.HFPublic};
 }
 
 // Layers above the core (the radio link) keep process state of their own.

@@ -6,6 +6,7 @@
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
+#include "core/ModEnglishPrint.h"
 #include "editors/WindowCalls.h"
 
 namespace ulbrix {
@@ -16,6 +17,13 @@ bool DTMFCodeExists(int n) {
     // Numbers outside 1..16 (from a file or a radio) name no memory.
     if (n < 1 || n > 16) return false;
     return !TrimNull(WorkDocument.Settings.DtmfAutodial[static_cast<std::size_t>(n)]).empty();
+}
+
+QStringList DtmfMemoryItems() {
+    QStringList items{TrItem(CapOffOn, 1)};
+    for (int n = 1; n <= 16; ++n)
+        if (DTMFCodeExists(n)) items << QString::number(n);
+    return items;
 }
 
 QStringList FillChannelCombo(int band, int group, int kind) {

@@ -13,6 +13,8 @@ constexpr int LastNumberedChannel = 40;
 // n when autodial memory n (1..16) holds a code, else 0 (also outside 1..16).
 int ValidDTMFIndex(int n);
 bool DTMFCodeExists(int n);
+// An autodial list: the Off word, then the number of every memory holding a code.
+QStringList DtmfMemoryItems();
 
 // The numbers of a group's numbered channels (kind 0) or memory-style ones
 // as "M<n-40>" (kind 1), ascending by number. Reads only: filling a list

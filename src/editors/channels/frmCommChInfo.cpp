@@ -58,18 +58,6 @@ QStringList DelAddItems() { return TrItems(CapDelAdd); }
 QStringList MemRefStartItems() { return {QStringLiteral("Off")}; }
 QStringList SharedPlanItems() { return {QStringLiteral("U"), QStringLiteral("UK")}; }
 QStringList ModeItems() { return FillModeCombo(); }
-QStringList RogerItems() {
-    QStringList items{TrItem(CapOffOn, 1)};
-    for (int n = 1; n <= 8; ++n)
-        if (ValidRBIndex(n) > 0) items << QString::number(n);
-    return items;
-}
-QStringList DtmfItems() {
-    QStringList items{TrItem(CapOffOn, 1)};
-    for (int n = 1; n <= 16; ++n)
-        if (DTMFCodeExists(n)) items << QString::number(n);
-    return items;
-}
 
 // One row per attribute list of the detail panel: its items and where it
 // stands (panel row and column pair; -1: not shown). A list whose caption
@@ -90,8 +78,8 @@ constexpr PanelList PanelLists[] = {
     {6, 6, OffOnItems, 7, 0},           {7, 7, RepItems, 8, 0},           {22, 20, MemRefStartItems, 9, 0},
     {23, 21, SharedPlanItems, 10, 0},   {2, 2, OffOnItems, 0, 1},         {3, 3, OffOnItems, 1, 1},
     {21, 19, OffOnItems, 2, 1},         {4, 4, OffOnItems, 3, 1},         {5, 5, OffOnItems, 4, 1},
-    {11, 11, RogerItems, 5, 1},         {13, 13, DtmfItems, 6, 1},        {14, 14, DtmfItems, 7, 1},
-    {15, 15, DtmfItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
+    {11, 11, ValidRBItems, 5, 1},         {13, 13, DtmfMemoryItems, 6, 1},        {14, 14, DtmfMemoryItems, 7, 1},
+    {15, 15, DtmfMemoryItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
 };
 
 // Caption of each Label5: a language table, or a word that reads the same in
@@ -521,7 +509,7 @@ void frmCommChInfo::ShowRB() {
 
 void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
-    RefillKeepingPick(combo8(11), RogerItems(), frame2_);
+    RefillKeepingPick(combo8(11), ValidRBItems(), frame2_);
 }
 
 void frmCommChInfo::ShowDTMF() {
@@ -530,7 +518,7 @@ void frmCommChInfo::ShowDTMF() {
 
 void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
-    const QStringList items = DtmfItems();
+    const QStringList items = DtmfMemoryItems();
     for (int i : {13, 14, 15}) RefillKeepingPick(combo8(i), items, frame2_);
 }
 

@@ -57,16 +57,8 @@ bool StoreDtmfMemory(int n, const QString& text) {
 
 bool ClearStaleDtmfReferences() {
     bool changed = false;
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= MaxGroup; ++g)
-            for (int s = 1; s <= MaxSlot; ++s) {
-                // Every slot holding a channel, whatever the group's count says.
-                ChannelRecord& ch = ChannelTable(b, s, g);
-                if (ch.InUse == 1) changed |= keepChannel(ch);
-            }
-    for (int m = 1; m <= MemListSize; ++m) changed |= keepChannel(MemChannelList(m));
-    for (PublicDefaults* pub : {&WorkDocument.Settings.CBPublic, &WorkDocument.Settings.HAMPublic,
-                                &WorkDocument.Settings.HFPublic})
+    ForEachReferringChannel([&](ChannelRecord& ch) { changed |= keepChannel(ch); });
+    for (PublicDefaults* pub : PublicGroups(WorkDocument.Settings))
         for (int w : {PubBot, PubEot, PubCall}) changed |= keep(pub->at(static_cast<std::size_t>(w)));
     return changed;
 }

@@ -103,13 +103,6 @@ QStringList ItemsChVolKind() { return Fixed({"CH", "VOL"}); }
 // Public groups.
 QStringList ItemsNB() { return QStringList{OffWord(), "ON"}; }
 QStringList ItemsModes() { return FillModeCombo(); }
-QStringList ItemsDtmf() {
-    QStringList out{OffWord()};
-    for (int n = 1; n <= 16; ++n)
-        if (DTMFCodeExists(n)) out << QString::number(n);
-    return out;
-}
-QStringList ItemsRoger();
 
 constexpr auto L = OptKind::List;
 constexpr auto C = OptKind::Check;
@@ -203,11 +196,11 @@ const OptionRow Rows[] = {
     {base + 4, list "_4", L, nullptr, "ANL", ItemsOFFONLiteral, PUB(PubANL), R::Index, sect, 0, band},         \
     {base + 2, list "_2", L, &CapECHO, nullptr, OffOn, PUB(PubEcho), R::Index, sect, 0, band},                 \
     {base + 3, list "_3", L, &CapPlus10KHz, nullptr, OffOn, PUB(PubAdd10K), R::Index, sect, 0, band},          \
-    {base + 9, list "_9", L, rogerCap, rogerFixed, ItemsRoger, PUB(PubRoger), R::Roger, sect, 0, band},        \
+    {base + 9, list "_9", L, rogerCap, rogerFixed, ValidRBItems, PUB(PubRoger), R::Roger, sect, 0, band},        \
     {base + 5, list "_5", L, nullptr, "Mode", ItemsModes, PUB(PubMode), R::Mode, sect, 0, band},               \
-    {base + 6, list "_6", L, nullptr, "BOT", ItemsDtmf, PUB(PubBot), R::Dtmf, S::Hidden, 0, band},             \
-    {base + 7, list "_7", L, nullptr, "EOT", ItemsDtmf, PUB(PubEot), R::Dtmf, S::Hidden, 0, band},             \
-    {base + 8, list "_8", L, nullptr, "CALL", ItemsDtmf, PUB(PubCall), R::Dtmf, S::Hidden, 0, band}
+    {base + 6, list "_6", L, nullptr, "BOT", DtmfMemoryItems, PUB(PubBot), R::Dtmf, S::Hidden, 0, band},             \
+    {base + 7, list "_7", L, nullptr, "EOT", DtmfMemoryItems, PUB(PubEot), R::Dtmf, S::Hidden, 0, band},             \
+    {base + 8, list "_8", L, nullptr, "CALL", DtmfMemoryItems, PUB(PubCall), R::Dtmf, S::Hidden, 0, band}
     PUBLIC_GROUP(200, "Combo2", S::CBPublic, BandCB, CB_PUB, &CapChanRb, nullptr),
     PUBLIC_GROUP(400, "Combo6", S::HAMPublic, BandHAM, HAM_PUB, nullptr, "Roger"),
     PUBLIC_GROUP(300, "Combo7", S::HFPublic, BandHF, HF_PUB, nullptr, "Roger"),
@@ -226,13 +219,6 @@ const OptionRow Rows[] = {
     {110, "Check1_10", C, nullptr, "CW Enable", nullptr, DF(CWEnable), R::ModeEnable, S::ModeEnable, 1},
     {111, "Check1_11", C, nullptr, "Reset", nullptr, None, R::NoField, S::Hidden},
 };
-
-QStringList ItemsRoger() {
-    QStringList out{OffWord()};
-    for (int n = 1; n <= 8; ++n)
-        if (ValidRBIndex(n) > 0) out << QString::number(n);
-    return out;
-}
 
 const TextRow Texts[] = {
     {"Text2_0", "Label3_0", nullptr, "Max", TextRule::Swr, 0, 5, "0123456789."},

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/GlobalState.h"
+#include "core/ModEnglishPrint.h"
 #include "editors/WindowCalls.h"
 
 namespace ulbrix {
@@ -30,21 +31,16 @@ Integer CheckedRBReference(Integer reference) {
 }
 
 void ClearStaleRBReferences() {
-    // Every slot that holds a channel, whatever the group's count says: a
-    // count that lags behind must not leave a reference to a dead pattern.
-    for (int b = 0; b < BandCount; ++b)
-        for (int g = 1; g <= MaxGroup; ++g)
-            for (int s = 1; s <= MaxSlot; ++s) {
-                ChannelRecord& ch = ChannelTable(b, s, g);
-                if (ch.InUse == 1) ch.RogerBeep = CheckedRBReference(ch.RogerBeep);
-            }
-    for (int m = 1; m <= MemListSize; ++m) {
-        ChannelRecord& mem = MemChannelList(m);
-        mem.RogerBeep = CheckedRBReference(mem.RogerBeep);
-    }
-    GeneralSettingsRecord& s = WorkDocument.Settings;
-    for (PublicDefaults* group : {&s.CBPublic, &s.HAMPublic, &s.HFPublic})
+    ForEachReferringChannel([](ChannelRecord& ch) { ch.RogerBeep = CheckedRBReference(ch.RogerBeep); });
+    for (PublicDefaults* group : PublicGroups(WorkDocument.Settings))
         (*group)[PubRoger] = CheckedRBReference((*group)[PubRoger]);
+}
+
+QStringList ValidRBItems() {
+    QStringList items{TrItem(CapOffOn, 1)};
+    for (int n = 1; n <= RBPatternCount; ++n)
+        if (ValidRBIndex(n) > 0) items << QString::number(n);
+    return items;
 }
 
 void RefreshRBReferences() {

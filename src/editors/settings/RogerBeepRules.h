@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "core/Records.h"
@@ -35,6 +36,9 @@ void RefreshRBReferences();
 // A text of the roger-beep vocabulary (menu item 10221, tree node 12014,
 // window texts 29000..29201) in the current language; "" for an unknown id.
 QString GetRBText(long id);
+
+// A roger-beep list: the Off word, then the number of every valid pattern.
+QStringList ValidRBItems();
 
 // One bar of the pattern chart, in the surface's own scale units: the box
 // from (left, base) to (right, top), red for odd tone numbers, blue for even.
