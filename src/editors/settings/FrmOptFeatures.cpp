@@ -24,6 +24,7 @@
 #include "editors/ComboHelpers.h"
 #include "editors/settings/OptionRules.h"
 #include "link/ModComm.h"
+#include "platform/widgets/GridEditBox.h"
 
 namespace ulbrix {
 
@@ -56,18 +57,9 @@ void OptTextBox::keyPressEvent(QKeyEvent* event) {
         emit commitRequested();
         return;
     }
-    if (!allowed_.isEmpty()) {
-        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
-            event->matches(QKeySequence::Cut)) {
-            event->accept();
-            return;
-        }
-        for (const QChar c : event->text()) {
-            const ushort code = c.unicode();
-            if (code > 127) { event->accept(); return; }
-            if (code < 32 || code == 127) continue;
-            if (!allowed_.contains(c)) { event->accept(); return; }
-        }
+    if (!allowed_.isEmpty() && platform::DropsKey(*event, [this](QChar c) { return allowed_.contains(c); })) {
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
