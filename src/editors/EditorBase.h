@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/ModMsg.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 namespace ulbrix::calls {
 

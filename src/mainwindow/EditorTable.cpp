@@ -3,6 +3,7 @@
 //   RegisterEditor<frmCommChInfo>(FormName::ChannelInfo);
 // A name with no line opens nothing: its menu item and tree node stay inert.
 #include "editors/EditorBase.h"
+#include "mainwindow/EditorTable.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "editors/channels/FrmTVCH.h"
 #include "editors/channels/Frm_GroupName.h"
@@ -12,7 +13,7 @@
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmOptFeatures.h"
 #include "editors/settings/FrmToneTips.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 namespace ulbrix {
 

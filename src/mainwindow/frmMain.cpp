@@ -43,8 +43,9 @@
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/settings/RogerBeepRules.h"
+#include "mainwindow/EditorTable.h"
 #include "mainwindow/TransferCommands.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmAbout.h"
@@ -297,6 +298,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     };
 
     SetChildFormHost(mdi_);
+    SetListEditMenu(listEditMenu_);
     RegisterKnownEditors();
     WindowHooks.setCaption = [this] { setCaption(); };
     WindowHooks.showOpened = [this] {
@@ -308,6 +310,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
     if (ChildFormHost() == mdi_) SetChildFormHost(nullptr);
+    if (ListEditMenu() == listEditMenu_) SetListEditMenu(nullptr);
     WindowHooks = DocumentWindowHooks{};
 }
 

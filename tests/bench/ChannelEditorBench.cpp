@@ -12,7 +12,7 @@
 #include "core/ModInitV.h"
 #include "editors/EditorBase.h"
 #include "editors/channels/frmCommChInfo.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "support/Support.h"
 

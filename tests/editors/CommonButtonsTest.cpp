@@ -13,7 +13,8 @@
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
+#include "mainwindow/EditorTable.h"
 #include "mainwindow/frmMain.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"

@@ -12,7 +12,7 @@
 #include "editors/ControlRows.h"
 #include "editors/EditorBase.h"
 #include "editors/channels/ChannelAttributes.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "support/RunningProgram.h"
 
 using namespace ulbrix;

@@ -19,7 +19,7 @@
 #include "editors/ControlRows.h"
 #include "editors/EditorBase.h"
 #include "editors/WindowCalls.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/widgets/GuardedApplication.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"

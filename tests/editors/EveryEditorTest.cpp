@@ -13,7 +13,7 @@
 
 #include "core/GlobalState.h"
 #include "core/ModFreFile.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/frmMain.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"

@@ -29,7 +29,7 @@
 #include "core/ModFun.h"
 #include "core/ModMain.h"
 #include "core/ModVersion.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
 #include "mainwindow/frmMain.h"
 #include "platform/IniFile.h"

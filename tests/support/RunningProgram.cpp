@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "core/ModMain.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/frmMain.h"
 
 namespace testsupport {

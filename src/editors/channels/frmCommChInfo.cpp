@@ -32,7 +32,6 @@
 #include "editors/channels/ChannelTableEdit.h"
 #include "editors/channels/FrequencyRules.h"
 #include "editors/settings/RogerBeepRules.h"
-#include "mainwindow/frmMain.h"
 #include "platform/MsgBox.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
@@ -362,7 +361,7 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
         keep.setRetainSizeWhenHidden(!hfHam);
         w->setSizePolicy(keep);
     }
-    if (fMainForm) fMainForm->setWindowTitle(MainCaptionText());
+    if (WindowHooks.setCaption) WindowHooks.setCaption();
     BandView = band;
     FillGroupCombos(band);
     FillGuard guard(*this);
@@ -727,12 +726,14 @@ void frmCommChInfo::MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos) {
     grid_->setFocus(Qt::MouseFocusReason);
     SaveShowGridData();
     grid_->setCurrentCell(row, std::max(col, 1));
-    if (!fMainForm) return;
-    QMenu* menu = fMainForm->MnuListEdit();
+    QMenu* menu = ListEditMenu();
     if (!menu) return;
-    for (const char* name : {"MnuLECopy", "MnuLECut", "MnuLEDelete", "MnuLEInsert"})
-        if (QAction* a = fMainForm->menuAction(QString::fromLatin1(name))) a->setEnabled(true);
-    QAction* paste = fMainForm->menuAction(QStringLiteral("MnuLEPaste"));
+    QAction* paste = nullptr;
+    for (QAction* a : menu->actions()) {
+        const QString name = a->objectName();
+        if (name == QLatin1String("MnuLEPaste")) paste = a;
+        else if (name.startsWith(QLatin1String("MnuLE"))) a->setEnabled(true);
+    }
     if (paste) paste->setEnabled(ChannelClipboardFull);
     if (PopupMenu) PopupMenu(menu, globalPos);
     else menu->exec(globalPos);

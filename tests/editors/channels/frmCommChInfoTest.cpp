@@ -16,7 +16,7 @@
 
 #include "core/ModInitV.h"
 #include "editors/channels/frmCommChInfo.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
 

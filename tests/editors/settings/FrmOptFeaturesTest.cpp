@@ -19,7 +19,7 @@
 #include "link/ModComm.h"
 #include "link/RadioImage.h"
 #include "link/SettingsCodec.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/frmMain.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"

@@ -8,7 +8,7 @@
 #include "core/GlobalState.h"
 #include "editors/settings/RogerBeepChart.h"
 #include "editors/settings/RogerBeepRules.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 using namespace ulbrix;
 

@@ -15,7 +15,8 @@
 #include "editors/settings/FrmToneTips.h"
 #include "editors/settings/RogerBeepChart.h"
 #include "editors/settings/RogerBeepRules.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
+#include "mainwindow/EditorTable.h"
 #include "editors/signalling/PlayerLog.h"
 #include "support/Support.h"
 

@@ -15,7 +15,7 @@
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmToneTips.h"
 #include "editors/settings/RogerBeepRules.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
 #include "support/RunningProgram.h"

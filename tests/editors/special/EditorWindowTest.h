@@ -9,7 +9,8 @@
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
+#include "mainwindow/EditorTable.h"
 #include "support/Support.h"
 
 class EditorWindowTest : public ::testing::Test {

@@ -23,7 +23,7 @@
 #include "editors/channels/frm_dw.h"
 #include "editors/channels/frm_emg.h"
 #include "link/SpecialCodec.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/frmMain.h"
 #include "editors/special/EditorWindowTest.h"
 #include "support/Support.h"

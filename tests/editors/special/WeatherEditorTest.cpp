@@ -15,7 +15,7 @@
 #include "editors/ComboHelpers.h"
 #include "editors/channels/FrmTVCH.h"
 #include "editors/channels/WeatherRules.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
 #include "editors/special/EditorWindowTest.h"

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class QWidget;
 
@@ -30,6 +31,11 @@ using ChildFormFactory = std::function<QWidget*(QWidget* parent)>;
 // The area the child windows live in (the main window sets it; nullptr clears).
 void SetChildFormHost(QMdiArea* area);
 QMdiArea* ChildFormHost();
+
+// The host's list-edit menu (Copy, Cut, Paste, Insert, Delete), which a child
+// window may pop up over its own list; nullptr when the host has none.
+void SetListEditMenu(QMenu* menu);
+QMenu* ListEditMenu();
 
 // Makes a window openable by name. The editors are registered, one line
 // each, in EditorTable.cpp (RegisterEditor); tests register stand-ins. `meta`
@@ -78,8 +84,5 @@ inline const QString MemChannel = QStringLiteral("frm_MEM");
 inline const QString GroupName = QStringLiteral("Frm_GroupName");
 inline const QString Weather = QStringLiteral("FrmTVCH");
 }  // namespace FormName
-
-// Registers the editors compiled into this build (see EditorTable.cpp).
-void RegisterKnownEditors();
 
 }  // namespace ulbrix

@@ -6,7 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 using namespace ulbrix;
 

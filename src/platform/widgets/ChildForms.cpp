@@ -1,8 +1,9 @@
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMetaObject>
 #include <QWidget>
 #include <map>
@@ -27,6 +28,7 @@ protected:
 
 struct Registry {
     QPointer<QMdiArea> host;
+    QPointer<QMenu> listEditMenu;
     std::map<QString, ChildFormFactory> factories;
     std::map<QString, const QMetaObject*> classes;
     // Open windows by name, in opening order. The pointers clear themselves
@@ -62,6 +64,9 @@ std::vector<QPointer<QWidget>> openWindows() {
 
 void SetChildFormHost(QMdiArea* area) { reg().host = area; }
 QMdiArea* ChildFormHost() { return reg().host; }
+
+void SetListEditMenu(QMenu* menu) { reg().listEditMenu = menu; }
+QMenu* ListEditMenu() { return reg().listEditMenu; }
 
 void RegisterChildForm(const QString& name, ChildFormFactory factory, const QMetaObject* meta) {
     reg().factories[name] = std::move(factory);
