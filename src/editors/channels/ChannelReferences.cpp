@@ -84,6 +84,11 @@ void RevalidateChannelRefs(int band, int group) {
     Integer* refs[] = {&s.GroupSetA(band, group, 0), &s.GroupSetA(band, group, 1), &s.WorkChannel(band, group),
                        &s.GroupSetB(band, group, 0), &s.GroupSetB(band, group, 1)};
     for (Integer* r : refs) *r = static_cast<Integer>(ValidChannelOr(band, group, *r));
+    // The radio takes the work channel less one in a byte, so it is never 0:
+    // failing one of its kind, the group's first channel; an empty group keeps
+    // channel 1, as in a new document.
+    Integer& work = s.WorkChannel(band, group);
+    if (work == 0) work = static_cast<Integer>(UsedSlots(band, group) > 0 ? ChannelTable(band, 1, group).ChNo : 1);
     calls::InitValidComboList();
     calls::ShowValidComboText();
 }

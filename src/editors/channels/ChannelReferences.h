@@ -34,7 +34,9 @@ int CountChannelsOfKind(int band, int group, int ch);
 // order; 0 when there is none (0 counts as a numbered channel).
 int ValidChannelOr(int band, int group, int ch);
 // Points each of the group's five channel references at a channel that
-// exists, then has an open channel editor refresh its lists.
+// exists (0 when none of its kind does, but the work channel is then the
+// first channel, or 1 in an empty group, as in a new document), then has an
+// open channel editor refresh its lists.
 void RevalidateChannelRefs(int band, int group);
 
 // Channel number to its name ("7", "M1" for 41) and back ("M16" 56, "12" 12,

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "core/ModFreFile.h"
 #include "core/ModInitV.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "mainwindow/ChildForms.h"
@@ -96,6 +97,15 @@ TEST_F(ChannelEditor, TypeAFrequencyAndEnterCommitsAndMovesDown) {
     EXPECT_EQ(msgs_.texts(), QStringList{"Frequency is out of range."});
     EXPECT_EQ(w.grid()->textMatrix(2, 1), "29.12345");
     EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 2), 3);
+}
+
+TEST_F(ChannelEditor, EnterOnAnUnchangedFrequencyLeavesTheDocumentUnmodified) {
+    ChannelTable(BandHF, 1, 2).RxFreq = "28015000";
+    PrepareSaveImage();  // the current group (1) is not the shown one (2)
+    frmCommChInfo& w = open();
+    doubleClick(w, 1);
+    QTest::keyClick(w.editBox(), Qt::Key_Return);
+    EXPECT_FALSE(IsDataModified());
 }
 
 TEST_F(ChannelEditor, TheBoxTakesDigitsAndAPointHoweverTheTextComes) {
