@@ -458,7 +458,8 @@ void frmCommChInfo::Combo1_Click(int index) {
     s.GroupValid(band, group) = static_cast<Integer>(picked);
     InitComboWorkGroup();
     if (addDefault) {
-        AddGroupDefaultChannel(band, group);
+        if (band != BandCB) AddGroupDefaultChannel(band, group);
+        else if (AddCbPlanFirstChannel(group) && ReShowGridHook) ReShowGridHook(1);
         RevalidateChannelRefs(band, group);
     }
 }

@@ -2,6 +2,8 @@
 // the count, across groups and bands.
 #include "ChannelTestSupport.h"
 
+#include "core/ModFreFile.h"
+#include "core/ModInitV.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/channels/ChannelReferences.h"
 
@@ -135,6 +137,36 @@ TEST_F(ListEdits, NoSequenceLosesAChannelPastTheCount) {
         const int w = WorkDocument.Settings.WorkChannel(BandHAM, 6);
         ASSERT_TRUE(n.empty() ? w == 1 : std::find(n.begin(), n.end(), w) != n.end());
     }
+}
+
+// The plans of a new document, from the shipped template.
+class CbPlanEdits : public ChannelLogicTest {
+protected:
+    void SetUp() override {
+        ChannelLogicTest::SetUp();
+        App.BandRangeText = "24.7150 - 30.1050 MHz";
+        LoadInitFileNew();
+    }
+    testsupport::RuntimeDir rt_;
+};
+
+TEST_F(CbPlanEdits, EveryPlansChannelsPasteBackAndItsFirstIsTheNewDocuments) {
+    const int cases[][2] = {{1, 1}, {1, 40}, {2, 1}, {2, 40}, {3, 1}, {3, 41}, {3, 80}, {3, 50},
+                            {4, 1}, {4, 40}, {5, 1}, {5, 40}, {6, 1}, {6, 40}, {7, 1}, {7, 30}, {7, 40}};
+    for (const auto& [plan, row] : cases) {
+        const FixedText<8> freq = ChannelTable(BandCB, FindChannelPos(row, BandCB, plan), plan).RxFreq;
+        EXPECT_TRUE(CutChannel(BandCB, plan, row).changed());
+        EXPECT_TRUE(PasteChannel(BandCB, plan, row).changed()) << plan << " " << row;
+        EXPECT_EQ(ChannelTable(BandCB, FindChannelPos(row, BandCB, plan), plan).RxFreq, freq);
+    }
+    for (int plan = 1; plan <= 7; ++plan) {
+        const ChannelRecord first = ChannelTable(BandCB, FindChannelPos(1, BandCB, plan), plan);
+        WorkDocument.ChannelCount(BandCB, plan) = 0;
+        ASSERT_TRUE(AddCbPlanFirstChannel(plan));
+        EXPECT_EQ(ChannelTable(BandCB, 1, plan).RxFreq, first.RxFreq) << plan;
+        EXPECT_EQ(ChannelTable(BandCB, 1, plan).Mode, first.Mode) << plan;
+    }
+    EXPECT_TRUE(msgs_.texts().isEmpty());
 }
 
 }  // namespace channeltest

@@ -195,6 +195,15 @@ TEST_F(ChannelEditor, TheLastValidGroupCannotBeSwitchedOff) {
     EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHF, 4), 1);
 }
 
+TEST_F(ChannelEditor, SwitchingOnAnEmptyCbPlanAddsThePlansOwnFirstChannel) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 7;  // empty and off in a new document
+    frmCommChInfo& w = open();
+    pick(w.findChild<QComboBox*>("Combo1_6"), 1);
+    EXPECT_EQ(ChannelTable(BandCB, 1, 7).RxFreq.str(), "27601250");
+    EXPECT_EQ(w.grid()->textMatrix(1, 1), "27.60125");
+}
+
 TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
     frmCommChInfo& w = open();
     QMenu menu;
