@@ -47,6 +47,22 @@ bool AddChannel(int number, int band, int group, const QString& frequency) {
     return AppendChannel(band, group, r);
 }
 
+bool AddCbPlanFirstChannel(int plan) {
+    // As the new-document template builds the plans: EU, PL (5 kHz below), DE,
+    // EC, U and IN (AM) on the 40-channel plan, UK on its own.
+    struct First {
+        const char* mhz;
+        Integer mode;
+    };
+    static constexpr First Firsts[7] = {{"26.965000", 0}, {"26.960000", 0}, {"26.965000", 0}, {"26.965000", 0},
+                                        {"26.965000", 1}, {"26.965000", 1}, {"27.601250", 0}};
+    if (plan < 1 || plan > 7) return false;
+    const First& f = Firsts[plan - 1];
+    if (!AddChannel(1, BandCB, plan, QString::fromLatin1(f.mhz))) return false;
+    ChannelTable(BandCB, WorkDocument.ChannelCount(BandCB, plan), plan).Mode = f.mode;
+    return true;
+}
+
 bool RemoveChannel(int slot, int band, int group) {
     if (SlotLimit(band, group) == 0) return false;
     Integer& count = WorkDocument.ChannelCount(band, group);

@@ -31,6 +31,9 @@ bool AddChannel(int number, int band, int group, const QString& frequency);
 // Appends `record` to (band, group); false, changing nothing, when the band or
 // group is out of range or the group is at its slot limit.
 bool AppendChannel(int band, int group, const ChannelRecord& record);
+// Appends channel 1 of CB plan `plan` (1..7) with the frequency and mode that
+// plan's channel 1 has in a new document; false as AddChannel.
+bool AddCbPlanFirstChannel(int plan);
 
 // Removes the channel in `slot` (1..count) of (band, group): the channels
 // after it move down one slot, the count shrinks by one and the slot left

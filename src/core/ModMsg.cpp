@@ -143,6 +143,9 @@ void InitMessages() {
                                        QStringLiteral("机型类型错误。"));
     MsgFreqOutOfRange = TextTable::Caption(QStringLiteral("Frequency is out of range."),
                                            QStringLiteral("频率超出范围。"));
+    MsgInsertTopTaken = TextTable::Caption(
+        QStringLiteral("The highest channel number of this group is in use: no channel can move up to make room."),
+        QStringLiteral("本组最高编号的信道已被使用，其他信道无法后移腾出位置。"));
     MsgOK = TextTable::Caption(QStringLiteral("&OK"), QStringLiteral("确定(&O)"));
     MsgCancel = TextTable::Caption(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)"));
 }

@@ -82,6 +82,7 @@ inline TextTable MsgCheckConnection;
 inline TextTable MsgTransferCompleted;
 inline TextTable MsgModelWrong;
 inline TextTable MsgFreqOutOfRange;
+inline TextTable MsgInsertTopTaken;
 inline TextTable MsgOK;
 inline TextTable MsgCancel;
 

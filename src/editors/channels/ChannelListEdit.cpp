@@ -1,5 +1,7 @@
 #include "editors/channels/ChannelListEdit.h"
 
+#include <algorithm>
+
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
 #include "core/ModFreFile.h"
@@ -41,7 +43,11 @@ bool PutClipboard(int band, int group, int row) {
     return AppendChannel(band, group, r);
 }
 
-ListEditResult Rows(int first, int last) { return {first, last}; }
+// A CB plan's memory rows show its channels' frequencies: they are redrawn too.
+ListEditResult Rows(int band, int group, int first, int last) {
+    if (band == BandCB) last = std::max(last, SlotLimit(band, group) + 16);
+    return {first, last};
+}
 
 }  // namespace
 
@@ -55,10 +61,10 @@ void CopyChannel(int band, int group, int row) {
 ListEditResult DeleteChannel(int band, int group, int row) {
     if (group == VfoGroupOf(band) || !InRange(band, group, row)) return {};
     const int s = SlotOf(band, group, row);
-    if (s == 0) return Rows(row, row);  // still redrawn: the cell clears, the panel hides
+    if (s == 0) return Rows(band, group, row, row);  // still redrawn: the cell clears, the panel hides
     RemoveChannel(s, band, group);
     RevalidateChannelRefs(band, group);
-    return Rows(row, row);
+    return Rows(band, group, row, row);
 }
 
 ListEditResult CutChannel(int band, int group, int row) {
@@ -72,23 +78,27 @@ ListEditResult PasteChannel(int band, int group, int row) {
     if (!ClipboardFits(band)) return {};
     if (!PutClipboard(band, group, row)) return {};
     RevalidateChannelRefs(band, group);
-    return Rows(row, row);
+    return Rows(band, group, row, row);
 }
 
 ListEditResult InsertChannel(int band, int group, int row) {
     const int top = SlotLimit(band, group);
     if (!InRange(band, group, row)) return {};
     // The channel with the highest number would have nowhere to go.
-    if (SlotOf(band, group, top) != 0) return {};
+    if (SlotOf(band, group, top) != 0) {
+        platform::MsgBox(Tr(MsgInsertTopTaken), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+        return {};
+    }
     const bool paste = ChannelClipboardFull && ChannelClipboard.InUse >= 1;
     if (paste && !ClipboardFits(band)) return {};
     for (int s = 1; s <= UsedSlots(band, group); ++s) {
         ChannelRecord& r = ChannelTable(band, s, group);
         if (r.ChNo >= row) ++r.ChNo;
     }
+    if (band == BandCB) ShiftMemRefsUp(group, row);
     if (paste) PutClipboard(band, group, row);
     RevalidateChannelRefs(band, group);
-    return Rows(row, top);
+    return Rows(band, group, row, top);
 }
 
 void ResetChannelClipboard() {

@@ -11,7 +11,8 @@ namespace ulbrix {
 inline ChannelRecord ChannelClipboard;
 inline bool ChannelClipboardFull = false;
 
-// The rows an edit changed, to redraw: first..last (0, 0 when nothing changed).
+// The rows an edit changed, to redraw: first..last (0, 0 when nothing changed);
+// in CB up to the plan's last memory row.
 struct ListEditResult {
     int firstRow = 0;
     int lastRow = 0;
@@ -27,10 +28,12 @@ ListEditResult CutChannel(int band, int group, int row);
 // the group's slot limit or a frequency outside the band ("Frequency is out of range.").
 ListEditResult PasteChannel(int band, int group, int row);
 // Every channel from the row up moves one number up, then the clipboard is
-// pasted into the row. Refused when the highest number is taken or the paste
-// would be refused for its frequency.
+// pasted into the row; CB memory entries follow their channels. Refused when
+// the highest number is taken (with a message) or the paste would be refused
+// for its frequency.
 ListEditResult InsertChannel(int band, int group, int row);
-// Removes the channel of the row; the VFO group is left alone.
+// Removes the channel of the row; the VFO group is left alone. A CB memory
+// entry referring to it is freed then (a paste does not bring it back).
 ListEditResult DeleteChannel(int band, int group, int row);
 
 // Back to the state of a fresh process (tests).

@@ -7,6 +7,8 @@
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
 #include "core/ModEnglishPrint.h"
+#include "core/ModFreFile.h"
+#include "editors/channels/ChannelGridModel.h"
 #include "editors/WindowCalls.h"
 
 namespace ulbrix {
@@ -84,8 +86,46 @@ void RevalidateChannelRefs(int band, int group) {
     Integer* refs[] = {&s.GroupSetA(band, group, 0), &s.GroupSetA(band, group, 1), &s.WorkChannel(band, group),
                        &s.GroupSetB(band, group, 0), &s.GroupSetB(band, group, 1)};
     for (Integer* r : refs) *r = static_cast<Integer>(ValidChannelOr(band, group, *r));
+    // The radio takes the work channel less one in a byte, so it is never 0:
+    // failing one of its kind, the group's first channel; an empty group keeps
+    // channel 1, as in a new document.
+    Integer& work = s.WorkChannel(band, group);
+    if (work == 0) work = static_cast<Integer>(UsedSlots(band, group) > 0 ? ChannelTable(band, 1, group).ChNo : 1);
+    if (band == BandCB) FreeGoneMemEntries(group);
     calls::InitValidComboList();
     calls::ShowValidComboText();
+}
+
+namespace {
+
+// Calls fn for each memory entry that refers to a channel of `plan`; block b
+// of 16 entries belongs to plan b, the shared block 5 to plan 5 or 7.
+template <typename Fn>
+void ForMemEntriesOfPlan(int plan, Fn fn) {
+    for (int n = 1; n <= MemListSize; ++n) {
+        ChannelRecord& e = MemChannelList(n);
+        if (MemRefPlan((n - 1) / 16 + 1, e) == plan) fn(e);
+    }
+}
+
+bool HasMemRef(const ChannelRecord& e) { return e.MemRefCh >= 1 && e.MemRefCh <= 254; }
+
+}  // namespace
+
+void FreeGoneMemEntries(int plan) {
+    ForMemEntriesOfPlan(plan, [plan](ChannelRecord& e) {
+        const bool gone = HasMemRef(e) && FindChannelPos(e.MemRefCh, BandCB, plan) == 0;
+        if (gone || (e.InUse != 0 && !HasMemRef(e))) {
+            e.MemRefCh = 255;
+            e.InUse = 0;
+        }
+    });
+}
+
+void ShiftMemRefsUp(int plan, int from) {
+    ForMemEntriesOfPlan(plan, [from](ChannelRecord& e) {
+        if (HasMemRef(e) && e.MemRefCh >= from && e.MemRefCh < 254) ++e.MemRefCh;
+    });
 }
 
 QString GetCHName(int number) {

@@ -34,8 +34,17 @@ int CountChannelsOfKind(int band, int group, int ch);
 // order; 0 when there is none (0 counts as a numbered channel).
 int ValidChannelOr(int band, int group, int ch);
 // Points each of the group's five channel references at a channel that
-// exists, then has an open channel editor refresh its lists.
+// exists (0 when none of its kind does, but the work channel is then the
+// first channel, or 1 in an empty group, as in a new document), frees the CB
+// memory entries whose channel is gone, then has an open channel editor
+// refresh its lists.
 void RevalidateChannelRefs(int band, int group);
+// CB memory entries referring to a channel `plan` no longer holds, or to none,
+// are freed: no reference, not in use.
+void FreeGoneMemEntries(int plan);
+// CB memory entries referring to channel `from` or above of `plan` follow
+// their channel one number up.
+void ShiftMemRefsUp(int plan, int from);
 
 // Channel number to its name ("7", "M1" for 41) and back ("M16" 56, "12" 12,
 // anything else 0).

@@ -25,10 +25,15 @@ CellCommit Commit(int band, int group, int row, const QString& text) {
     }
     const int slot = FindChannelPos(row, band, group);
     if (slot > 0 && !valid.isEmpty()) {
-        SetRecordFreq(ChannelTable(band, slot, group), 1, valid);
+        ChannelRecord& r = ChannelTable(band, slot, group);
+        // The same frequency again stores nothing (the field keeps its digits).
+        if (DigitsToFrequencyText(r.RxFreq) == valid) return CellCommit::Unchanged;
+        SetRecordFreq(r, 1, valid);
         return CellCommit::Changed;
     }
     if (slot > 0) {
+        // The VFO group always holds its one channel.
+        if (group == VfoGroupOf(band)) return CellCommit::Unchanged;
         const bool mem = group == MemGroupOf(band);
         if (!mem && CountGroupChannels(band, group) < 2) {
             // The last numbered channel: only while another valid group keeps one.

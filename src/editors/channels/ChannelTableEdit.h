@@ -18,9 +18,10 @@ enum class CellCommit {
 // is the channel number. Only column 1 of HF and HAM is edited. A text that is
 // no frequency of the band never touches the channel; only an emptied cell
 // removes it, and the last numbered channel of a group only while another
-// valid group keeps one (its group is then switched off). Channels of the MEM
-// groups are always removable and leave "Group Valid" alone. The loaded
-// channel editor redraws the row at the end.
+// valid group keeps one (its group is then switched off), never the VFO
+// group's channel. Channels of the MEM groups are always removable and leave
+// "Group Valid" alone. A frequency equal to the stored one stores nothing.
+// The loaded channel editor redraws the row at the end.
 CellCommit EditChannelCell(int band, int group, int row, int column, const QString& text);
 
 }  // namespace ulbrix

@@ -17,7 +17,9 @@ QString ChannelBandRangeText(int band) {
 
 FrequencyLimits ChannelBandLimits(int band) {
     switch (band) {
-        case BandCB: return {26.965, 27.86125};
+        // Wider than the CB text: every channel of every plan (DE's lower
+        // block from 26.565, UK up to 27.99125) must pass a paste back.
+        case BandCB: return {26.565, 27.99125};
         case BandHAM: return {28.0, 29.7};
         default: return {24.715, 30.105};
     }

@@ -13,7 +13,8 @@ namespace ulbrix {
 // The band range text the channel editor applies for a band
 // (CB "26.96500 - 27.86125 MHz", HF "24.7150 - 30.1050 MHz", HAM "28.0000 - 29.7000 MHz").
 QString ChannelBandRangeText(int band);
-// The limits of that text in MHz (both inclusive).
+// The limits a channel of the band must keep, in MHz (both inclusive): those
+// of the text, but for CB the span of all seven plans (26.565 - 27.99125).
 struct FrequencyLimits {
     double low = 0.0;
     double high = 0.0;

@@ -457,7 +457,8 @@ void frmCommChInfo::Combo1_Click(int index) {
     s.GroupValid(band, group) = static_cast<Integer>(picked);
     InitComboWorkGroup();
     if (addDefault) {
-        AddGroupDefaultChannel(band, group);
+        if (band != BandCB) AddGroupDefaultChannel(band, group);
+        else if (AddCbPlanFirstChannel(group) && ReShowGridHook) ReShowGridHook(1);
         RevalidateChannelRefs(band, group);
     }
 }
@@ -680,8 +681,10 @@ void frmCommChInfo::SaveShowGridData() {
     const int band = shownBand();
     const int group = shownGroup();
     if (row >= 1 && col == 1 && band != BandCB && group > 0) {
-        WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
-        EditChannelCell(band, group, row, col, text);
+        // A commit that changed nothing stores nothing, not even the current group.
+        const CellCommit done = EditChannelCell(band, group, row, col, text);
+        if (done != CellCommit::Unchanged && done != CellCommit::Rejected)
+            WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
     }
     if (enterMove_) {
         enterMove_ = false;

@@ -2,6 +2,12 @@
 // the count, across groups and bands.
 #include "ChannelTestSupport.h"
 
+#include <array>
+#include <tuple>
+
+#include "core/ModFreFile.h"
+#include "core/ModInitV.h"
+#include "core/ModMsg.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/channels/ChannelReferences.h"
 
@@ -97,6 +103,7 @@ TEST_F(ListEdits, InsertShiftsNumbersUpAndRefusesWhenTheTopIsTaken) {
     const auto before = ChannelTable.v;
     EXPECT_FALSE(InsertChannel(BandHAM, 5, 1).changed());
     EXPECT_EQ(ChannelTable.v, before);
+    EXPECT_EQ(msgs_.texts(), QStringList{Tr(MsgInsertTopTaken)});
     // CB plan 3 reaches 80; the VFO group takes row 1 only while it is free.
     Fill(BandCB, 3, {79, 78});
     ChannelTable(BandCB, 2, 3).RxFreq = "2700500 ";
@@ -133,8 +140,59 @@ TEST_F(ListEdits, NoSequenceLosesAChannelPastTheCount) {
         ASSERT_TRUE(std::adjacent_find(n.begin(), n.end()) == n.end()) << "duplicate channel number";
         for (int k : n) ASSERT_TRUE(k >= 1 && k <= 40);
         const int w = WorkDocument.Settings.WorkChannel(BandHAM, 6);
-        ASSERT_TRUE(w == 0 || std::find(n.begin(), n.end(), w) != n.end());
+        ASSERT_TRUE(n.empty() ? w == 1 : std::find(n.begin(), n.end(), w) != n.end());
     }
+}
+
+// The plans of a new document, from the shipped template.
+class CbPlanEdits : public ChannelLogicTest {
+protected:
+    void SetUp() override {
+        ChannelLogicTest::SetUp();
+        App.BandRangeText = "24.7150 - 30.1050 MHz";
+        LoadInitFileNew();
+    }
+    testsupport::RuntimeDir rt_;
+};
+
+TEST_F(CbPlanEdits, EveryPlansChannelsPasteBackAndItsFirstIsTheNewDocuments) {
+    const int cases[][2] = {{1, 1}, {1, 40}, {2, 1}, {2, 40}, {3, 1}, {3, 41}, {3, 80}, {3, 50},
+                            {4, 1}, {4, 40}, {5, 1}, {5, 40}, {6, 1}, {6, 40}, {7, 1}, {7, 30}, {7, 40}};
+    for (const auto& [plan, row] : cases) {
+        const FixedText<8> freq = ChannelTable(BandCB, FindChannelPos(row, BandCB, plan), plan).RxFreq;
+        EXPECT_TRUE(CutChannel(BandCB, plan, row).changed());
+        EXPECT_TRUE(PasteChannel(BandCB, plan, row).changed()) << plan << " " << row;
+        EXPECT_EQ(ChannelTable(BandCB, FindChannelPos(row, BandCB, plan), plan).RxFreq, freq);
+    }
+    for (int plan = 1; plan <= 7; ++plan) {
+        const ChannelRecord first = ChannelTable(BandCB, FindChannelPos(1, BandCB, plan), plan);
+        WorkDocument.ChannelCount(BandCB, plan) = 0;
+        ASSERT_TRUE(AddCbPlanFirstChannel(plan));
+        EXPECT_EQ(ChannelTable(BandCB, 1, plan).RxFreq, first.RxFreq) << plan;
+        EXPECT_EQ(ChannelTable(BandCB, 1, plan).Mode, first.Mode) << plan;
+    }
+    EXPECT_TRUE(msgs_.texts().isEmpty());
+}
+
+TEST_F(CbPlanEdits, AMemoryEntryIsFreedWhenItsChannelGoesAndFollowsAnInsert) {
+    // Entries 1, 2: EU 12, 13; 65: UK 3 (in plan 5's block); 66: U 3.
+    for (const auto& [entry, ch, plan] : {std::array{1, 12, 0}, {2, 13, 0}, {65, 3, 1}, {66, 3, 0}}) {
+        ChannelRecord& e = MemChannelList(entry);
+        std::tie(e.MemRefCh, e.MemRefBand, e.InUse) = std::tuple(ch, plan, 1);
+    }
+    auto ref = [](int entry) { return std::pair<int, int>(MemChannelList(entry).MemRefCh, MemChannelList(entry).InUse); };
+    EXPECT_EQ(CutChannel(BandCB, 1, 12).lastRow, 56);  // the memory rows are redrawn
+    EXPECT_EQ(ref(1), std::pair(255, 0));
+    EXPECT_EQ(ref(2), std::pair(13, 1));
+    PasteChannel(BandCB, 1, 12);
+    EXPECT_EQ(ref(1), std::pair(255, 0));  // the paste brings no entry back
+    DeleteChannel(BandCB, 7, 40);
+    EXPECT_TRUE(InsertChannel(BandCB, 7, 2).changed());
+    EXPECT_EQ(ref(65), std::pair(4, 1));
+    EXPECT_EQ(ref(66), std::pair(3, 1));
+    DeleteChannel(BandCB, 7, 4);
+    EXPECT_EQ(ref(65), std::pair(255, 0));
+    EXPECT_EQ(ref(66), std::pair(3, 1));
 }
 
 }  // namespace channeltest

@@ -2,8 +2,10 @@
 // mistakes that never delete a channel.
 #include "ChannelTestSupport.h"
 
+#include "core/ModInitV.h"
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/ChannelTableEdit.h"
+#include "link/ImageValidation.h"
 
 namespace channeltest {
 
@@ -72,6 +74,24 @@ TEST_F(GridCommit, ClearingACellRemovesTheChannelAndRepairsReferences) {
     EXPECT_EQ(WorkDocument.Settings.GroupSetA(BandHF, 2, 1), 3);
     // Clearing an empty row changes nothing.
     EXPECT_EQ(EditChannelCell(BandHF, 2, 20, 1, "  "), CellCommit::Unchanged);
+}
+
+TEST_F(GridCommit, WhatKeepsTheChannelStoresNothingAndAnEmptiedGroupStaysWritable) {
+    InitDefaultDocument();  // HF groups 1..15 valid
+    Fill(BandHF, 2, {7});
+    ChannelTable(BandHF, 1, 2).RxFreq = "28015000";
+    Fill(BandHF, 17, {1});
+    const auto before = ChannelTable.v;
+    int redrawn = 0;
+    ChInfoLoaded = true;
+    ReShowGridHook = [&](int row) { redrawn = row; };
+    EXPECT_EQ(EditChannelCell(BandHF, 2, 7, 1, "28.01500"), CellCommit::Unchanged);
+    EXPECT_EQ(EditChannelCell(BandHF, 17, 1, 1, ""), CellCommit::Unchanged);
+    EXPECT_EQ(redrawn, 1);  // the VFO's frequency shows again
+    EXPECT_EQ(ChannelTable.v, before);
+    Fill(BandHF, 1, {1});
+    EXPECT_EQ(EditChannelCell(BandHF, 2, 7, 1, ""), CellCommit::Removed);
+    EXPECT_TRUE(ValidateDocumentForWrite().empty());
 }
 
 TEST_F(GridCommit, TheLastChannelGoesOnlyWhileAnotherValidGroupKeepsOne) {

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "core/ModFreFile.h"
 #include "core/ModInitV.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "platform/widgets/ChildForms.h"
@@ -96,6 +97,15 @@ TEST_F(ChannelEditor, TypeAFrequencyAndEnterCommitsAndMovesDown) {
     EXPECT_EQ(msgs_.texts(), QStringList{"Frequency is out of range."});
     EXPECT_EQ(w.grid()->textMatrix(2, 1), "29.12345");
     EXPECT_EQ(WorkDocument.ChannelCount(BandHF, 2), 3);
+}
+
+TEST_F(ChannelEditor, EnterOnAnUnchangedFrequencyLeavesTheDocumentUnmodified) {
+    ChannelTable(BandHF, 1, 2).RxFreq = "28015000";
+    PrepareSaveImage();  // the current group (1) is not the shown one (2)
+    frmCommChInfo& w = open();
+    doubleClick(w, 1);
+    QTest::keyClick(w.editBox(), Qt::Key_Return);
+    EXPECT_FALSE(IsDataModified());
 }
 
 TEST_F(ChannelEditor, TheBoxTakesDigitsAndAPointHoweverTheTextComes) {
@@ -183,6 +193,15 @@ TEST_F(ChannelEditor, TheLastValidGroupCannotBeSwitchedOff) {
     EXPECT_EQ(Numbers(BandHF, 4), std::vector<int>{1});
     EXPECT_EQ(w.grid()->textMatrix(1, 1), "28.08500");
     EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHF, 4), 1);
+}
+
+TEST_F(ChannelEditor, SwitchingOnAnEmptyCbPlanAddsThePlansOwnFirstChannel) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 7;  // empty and off in a new document
+    frmCommChInfo& w = open();
+    pick(w.findChild<QComboBox*>("Combo1_6"), 1);
+    EXPECT_EQ(ChannelTable(BandCB, 1, 7).RxFreq.str(), "27601250");
+    EXPECT_EQ(w.grid()->textMatrix(1, 1), "27.60125");
 }
 
 TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
