@@ -143,6 +143,11 @@ void InitMessages() {
                                        QStringLiteral("机型类型错误。"));
     MsgFreqOutOfRange = TextTable::Caption(QStringLiteral("Frequency is out of range."),
                                            QStringLiteral("频率超出范围。"));
+    MsgWriteRefused = TextTable::Caption(QStringLiteral("The data was not written to the radio:"),
+                                         QStringLiteral("数据有误，未写入电台："));
+    MsgOpenRefused = TextTable::Caption(QStringLiteral("The file was not opened:"),
+                                        QStringLiteral("文件数据有误，未打开："));
+    MsgMoreProblems = TextTable::Caption(QStringLiteral("... and %1 more."), QStringLiteral("……另有 %1 处错误。"));
     MsgOK = TextTable::Caption(QStringLiteral("&OK"), QStringLiteral("确定(&O)"));
     MsgCancel = TextTable::Caption(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)"));
 }

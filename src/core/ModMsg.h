@@ -82,6 +82,11 @@ inline TextTable MsgCheckConnection;
 inline TextTable MsgTransferCompleted;
 inline TextTable MsgModelWrong;
 inline TextTable MsgFreqOutOfRange;
+// First lines of the refusals that list a document's problems, and the line
+// after the last one shown ("%1" the number left out).
+inline TextTable MsgWriteRefused;
+inline TextTable MsgOpenRefused;
+inline TextTable MsgMoreProblems;
 inline TextTable MsgOK;
 inline TextTable MsgCancel;
 

@@ -43,6 +43,7 @@
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/settings/RogerBeepRules.h"
+#include "link/ImageValidation.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
@@ -679,8 +680,9 @@ bool frmMain::DoFileOpen() {
     if (path.isEmpty()) return false;
     UnloadChildForms();
     // A refused file leaves the document and its name as they were, so a
-    // later Save cannot write it over the file that was refused.
-    return OpenDataFile(path);
+    // later Save cannot write it over the file that was refused. A file that
+    // could not be written to the radio as it is does not open either.
+    return OpenDataFile(path, OpenRefusal);
 }
 
 bool frmMain::DoFileSave() {

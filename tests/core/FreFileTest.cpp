@@ -4,6 +4,7 @@
 
 #include "core/ModFun.h"
 #include "core/ModelName.h"
+#include "link/ImageValidation.h"
 #include "DocumentTestSupport.h"
 
 using namespace ulbrix;
@@ -44,7 +45,7 @@ TEST_F(FreFileTest, SaveThenOpenGivesBackTheDocumentByteForByte) {
 
     FreshDocument();
     Doc.Untitled = true;
-    ASSERT_TRUE(OpenDataFile(a));
+    ASSERT_TRUE(OpenDataFile(a, OpenRefusal));
     EXPECT_EQ(Doc.DataFilePath, a);
     EXPECT_TRUE(msgs_.shown().empty());
     EXPECT_EQ(DocumentToBytes(WorkDocument), DocumentToBytes(written));
@@ -240,7 +241,7 @@ TEST_F(FreFileTest, OpenRefusesBadPairsWithoutTouchingTheDocument) {
         bool shown = false;
         WindowHooks.showOpened = [&] { shown = true; };
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile(path));
+        EXPECT_FALSE(OpenDataFile(path, OpenRefusal));
         EXPECT_TRUE(Snapshot::Take() == before);
         EXPECT_FALSE(shown);
         EXPECT_EQ(msgs_.texts(), QStringList{c.message});
@@ -254,7 +255,7 @@ TEST_F(FreFileTest, OpenAsksBeforeAnUnlistedVersionAndChangesNothing) {
     FreshDocument();
     const Snapshot before = Snapshot::Take();
     msgs_.answer(platform::MsgResult::No);
-    EXPECT_FALSE(OpenDataFile(good));
+    EXPECT_FALSE(OpenDataFile(good, OpenRefusal));
     ASSERT_EQ(msgs_.shown().size(), 1u);
     EXPECT_EQ(msgs_.shown()[0].buttons, platform::MsgButtons::YesNo);
     EXPECT_EQ(msgs_.shown()[0].text, BuildVersionMessage("V100", "V200", VersionKindDataFile));
@@ -270,7 +271,7 @@ TEST_F(FreFileTest, OpenRefusesWhatIsNotAFile) {
         SCOPED_TRACE(c.name);
         FreshDocument();
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile(c.path));
+        EXPECT_FALSE(OpenDataFile(c.path, OpenRefusal));
         EXPECT_EQ(msgs_.texts(), QStringList{kFileError});
         EXPECT_TRUE(Snapshot::Take() == before);
     }
@@ -280,7 +281,7 @@ TEST_F(FreFileTest, ChannelFileInCapitalsIsFound) {
     const QString good = SaveSample("Copied.dat");
     ASSERT_TRUE(QFile::rename(Path("Copied.fre"), Path("COPIED.FRE")));
     FreshDocument();
-    ASSERT_TRUE(OpenDataFile(good));
+    ASSERT_TRUE(OpenDataFile(good, OpenRefusal));
     EXPECT_EQ(WorkDocument.ChannelCount(BandCB, 3), 80);
 }
 
@@ -293,7 +294,7 @@ TEST_F(FreFileTest, LoadedDocumentTakesTheDefaultModelAndItsBandRange) {
     Write(good, d);
     FreshDocument();
     App.ModelName = "SOMETHING";
-    ASSERT_TRUE(OpenDataFile(good));
+    ASSERT_TRUE(OpenDataFile(good, OpenRefusal));
     EXPECT_EQ(App.ModelName, "ZR9040");
     EXPECT_EQ(App.BandRangeText, "24.7150 - 30.1050 MHz");
     EXPECT_EQ(App.FirmwareVersion, "V100");
@@ -489,7 +490,7 @@ TEST_F(FreFileTest, OpenSurvivesTruncatedAndRandomFiles) {
         Write(Path("fuzz.fre"), f);
         const Snapshot before = Snapshot::Take();
         msgs_.answer(platform::MsgResult::No);
-        if (OpenDataFile(path)) {
+        if (OpenDataFile(path, OpenRefusal)) {
             EXPECT_GE(WorkDocument.Band, 0);
             EXPECT_LE(WorkDocument.Band, 2);
             EXPECT_FALSE(IsDataModified());

@@ -25,6 +25,7 @@
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
 #include "editors/channels/ChannelListEdit.h"
+#include "link/ImageValidation.h"
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModMain.h"
@@ -527,7 +528,7 @@ TEST_F(MainWindowTest, OpenEditorsCommitBeforeTheModifiedTestAndSaving) {
     EXPECT_FALSE(IsDataModified());
     ResetProcessState();
     Main();
-    ASSERT_TRUE(OpenDataFile(nextSave));
+    ASSERT_TRUE(OpenDataFile(nextSave, OpenRefusal));
     EXPECT_EQ(groupName(), "PE");
 }
 
