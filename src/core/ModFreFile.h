@@ -33,8 +33,8 @@ using DocumentCheck = std::function<QString(const DocumentImage& doc, const Chan
 // need) and then `check` before anything changes; on any refusal the document
 // (working and saved copies) and DataFilePath are left untouched and a
 // message says why. A work channel of 0, which earlier releases saved for an
-// emptied group, reads as 1 (LoadDataFileQuiet does the same). Returns true when the file was loaded and
-// DataFilePath is `path`.
+// emptied group, reads as 1 (LoadDataFileQuiet does the same). Returns true
+// when the file was loaded and DataFilePath is `path`.
 bool OpenDataFile(const QString& path, const DocumentCheck& check);
 
 // The name SaveDataFile writes for `path`: ".dat" appended when the name does
