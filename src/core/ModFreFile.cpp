@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "core/ModEnglishPrint.h"
@@ -112,6 +113,19 @@ bool ReadChannelFile(const QString& dataPath, LoadedPair& pair) {
     return true;
 }
 
+// Earlier releases saved a work channel of 0 when its group had no channel
+// to name (an emptied group). The radio cannot hold 0; it reads as channel 1,
+// what a new document and the editors give such a group. Only the groups that
+// have a work channel of their own (CB plan 7 shows plan 5's) are touched, so
+// a file saved now reads back unchanged.
+void RepairZeroWorkChannels(GeneralSettingsRecord& s) {
+    for (int b = 0; b < BandCount; ++b) {
+        const int last = b == BandCB ? 6 : NamedGroupsOf(b);
+        for (int g = 1; g <= last; ++g)
+            if (s.WorkChannel(b, g) == 0) s.WorkChannel(b, g) = 1;
+    }
+}
+
 // The data-file record (at least 2893 bytes) and its channel file, checked.
 std::optional<LoadedPair> ReadPair(const QByteArray& record, const QString& dataPath) {
     if (record.size() < static_cast<qsizetype>(DocumentImageDiskSize)) return std::nullopt;
@@ -120,16 +134,32 @@ std::optional<LoadedPair> ReadPair(const QByteArray& record, const QString& data
                                  DocumentImageDiskSize);
     if (!CountsValid(pair.doc)) return std::nullopt;
     if (!ReadChannelFile(dataPath, pair)) return std::nullopt;
+    RepairZeroWorkChannels(pair.doc.Settings);
     return pair;
+}
+
+// The pair's channels in the slots of a channel table and memory list;
+// slots past the counts stay as they were.
+void FillTables(const LoadedPair& pair, ChannelTableType& table, MemChannelListType& mem) {
+    std::size_t i = 0;
+    ForEachWalkedSlot(pair.doc, [&](int b, int s, int g) { table(b, s, g) = pair.channels[i++]; });
+    for (int n = 1; n <= MemListSize; ++n) mem(n) = pair.mem[static_cast<std::size_t>(n)];
 }
 
 // Saved copies = the pair, then working copies = saved copies.
 void ApplyPair(const LoadedPair& pair) {
     SavedDocument = pair.doc;
-    std::size_t i = 0;
-    ForEachWalkedSlot(pair.doc, [&](int b, int s, int g) { SavedChannelTable(b, s, g) = pair.channels[i++]; });
-    for (int n = 1; n <= MemListSize; ++n) SavedMemChannelList(n) = pair.mem[static_cast<std::size_t>(n)];
+    FillTables(pair, SavedChannelTable, SavedMemChannelList);
     ApplyLoadedImage();
+}
+
+// The refusal text of `check` for the pair as it would be applied; empty when none.
+QString CheckPair(const LoadedPair& pair, const DocumentCheck& check) {
+    if (!check) return {};
+    auto table = std::make_unique<ChannelTableType>();
+    auto mem = std::make_unique<MemChannelListType>();
+    FillTables(pair, *table, *mem);
+    return check(pair.doc, *table, *mem);
 }
 
 // Counts out of range cannot come from the editors; repaired before a save so
@@ -249,7 +279,7 @@ void ApplyLoadedImage() {
     for (int n = 1; n <= MemListSize; ++n) MemChannelList(n) = SavedMemChannelList(n);
 }
 
-bool OpenDataFile(const QString& path) {
+bool OpenDataFile(const QString& path, const DocumentCheck& check) {
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) {
         ShowFileError();
@@ -283,6 +313,10 @@ bool OpenDataFile(const QString& path) {
         return false;
     }
     pair->doc.Version = std::string("V100");
+    if (const QString refusal = CheckPair(*pair, check); !refusal.isEmpty()) {
+        platform::MsgBox(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+        return false;
+    }
     Doc.DataFilePath = path;
     ApplyPair(*pair);
     if (WindowHooks.showOpened) WindowHooks.showOpened();

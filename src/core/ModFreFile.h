@@ -21,12 +21,21 @@ inline DocumentWindowHooks WindowHooks;
 // "Ulbrix[<band range>][File Name:<file name of DataFilePath>]" in the current language.
 QString MainCaptionText();
 
+// What Open asks of a file read completely but not yet applied: the text of
+// its refusal in the current language, empty when the file may open. The
+// Open command passes the radio write's check (link/ImageValidation.h), so a
+// file opens only when it could be written as it is.
+using DocumentCheck = std::function<QString(const DocumentImage& doc, const ChannelTableType& channels,
+                                            const MemChannelListType& memList)>;
+
 // Opens the data file at `path` as the document. Checks version text,
-// compatibility, length and the channel file (exactly the records the counts
-// need) before anything changes; on any refusal the document (working and
-// saved copies) and DataFilePath are left untouched and a message says why.
-// Returns true when the file was loaded and DataFilePath is `path`.
-bool OpenDataFile(const QString& path);
+// compatibility, length, the channel file (exactly the records the counts
+// need) and then `check` before anything changes; on any refusal the document
+// (working and saved copies) and DataFilePath are left untouched and a
+// message says why. A work channel of 0, which earlier releases saved for an
+// emptied group, reads as 1 (LoadDataFileQuiet does the same). Returns true
+// when the file was loaded and DataFilePath is `path`.
+bool OpenDataFile(const QString& path, const DocumentCheck& check);
 
 // The name SaveDataFile writes for `path`: ".dat" appended when the name does
 // not end in it (any case). A path without a file name is returned as it is.

@@ -146,6 +146,11 @@ void InitMessages() {
     MsgInsertTopTaken = TextTable::Caption(
         QStringLiteral("The highest channel number of this group is in use: no channel can move up to make room."),
         QStringLiteral("本组最高编号的信道已被使用，其他信道无法后移腾出位置。"));
+    MsgWriteRefused = TextTable::Caption(QStringLiteral("The data was not written to the radio:"),
+                                         QStringLiteral("数据有误，未写入电台："));
+    MsgOpenRefused = TextTable::Caption(QStringLiteral("The file was not opened:"),
+                                        QStringLiteral("文件数据有误，未打开："));
+    MsgMoreProblems = TextTable::Caption(QStringLiteral("... and %1 more."), QStringLiteral("……另有 %1 处错误。"));
     MsgOK = TextTable::Caption(QStringLiteral("&OK"), QStringLiteral("确定(&O)"));
     MsgCancel = TextTable::Caption(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)"));
 }

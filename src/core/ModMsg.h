@@ -83,6 +83,11 @@ inline TextTable MsgTransferCompleted;
 inline TextTable MsgModelWrong;
 inline TextTable MsgFreqOutOfRange;
 inline TextTable MsgInsertTopTaken;
+// First lines of the refusals that list a document's problems, and the line
+// after the last one shown ("%1" the number left out).
+inline TextTable MsgWriteRefused;
+inline TextTable MsgOpenRefused;
+inline TextTable MsgMoreProblems;
 inline TextTable MsgOK;
 inline TextTable MsgCancel;
 

@@ -5,6 +5,7 @@
 
 #include "core/ModFun.h"
 #include "core/GlobalState.h"
+#include "core/ModMsg.h"
 #include "link/ChannelCodec.h"
 #include "link/SettingsCodec.h"
 #include "link/SpecialCodec.h"
@@ -276,15 +277,29 @@ std::vector<ImageProblem> ValidateDocumentForWrite() {
     return ValidateDocumentForWrite(WorkDocument, ChannelTable, MemChannelList);
 }
 
-QString ProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown) {
-    const bool zh = language == 2;
-    QString text = zh ? QStringLiteral("数据有误，未写入电台：") : QStringLiteral("The data was not written to the radio:");
+namespace {
+
+QString ListedProblems(const TextTable& firstLine, const std::vector<ImageProblem>& problems, int language, int shown) {
+    QString text = firstLine[language == 2 ? 2 : 1];
     const int n = static_cast<int>(problems.size());
     for (int i = 0; i < n && i < shown; ++i) text += QLatin1Char('\n') + problems[static_cast<std::size_t>(i)].text(language);
-    if (n > shown)
-        text += QLatin1Char('\n') + (zh ? QStringLiteral("……另有 %1 处错误。").arg(n - shown)
-                                        : QStringLiteral("... and %1 more.").arg(n - shown));
+    if (n > shown) text += QLatin1Char('\n') + MsgMoreProblems[language == 2 ? 2 : 1].arg(n - shown);
     return text;
+}
+
+}  // namespace
+
+QString ProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown) {
+    return ListedProblems(MsgWriteRefused, problems, language, shown);
+}
+
+QString OpenProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown) {
+    return ListedProblems(MsgOpenRefused, problems, language, shown);
+}
+
+QString OpenRefusal(const DocumentImage& doc, const ChannelTableType& channels, const MemChannelListType& memList) {
+    const std::vector<ImageProblem> problems = ValidateDocumentForWrite(doc, channels, memList);
+    return problems.empty() ? QString() : OpenProblemsMessage(problems, CurrentLanguage);
 }
 
 }  // namespace ulbrix

@@ -1,6 +1,7 @@
 // The check of the whole document before it is packed for a write. Data files
 // come from outside and packing cannot make a bad value meaningful, so the
-// write command refuses to send anything while this finds a problem.
+// write command refuses to send anything while this finds a problem, and Open
+// refuses a file for the same problems.
 #pragma once
 
 #include <QString>
@@ -37,5 +38,13 @@ std::vector<ImageProblem> ValidateDocumentForWrite();
 // A message box text for the write command: a first line saying the write is
 // refused, then the first `shown` problems, then how many more there are.
 QString ProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown = 5);
+
+// The same problems under the first line of Open's refusal.
+QString OpenProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown = 5);
+
+// The check Open runs on a file read but not yet applied (a DocumentCheck of
+// core/ModFreFile.h): the write check, so that nothing opens that could not
+// be written. Open's refusal in the current language; empty when it may open.
+QString OpenRefusal(const DocumentImage& doc, const ChannelTableType& channels, const MemChannelListType& memList);
 
 }  // namespace ulbrix

@@ -43,13 +43,14 @@
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/settings/RogerBeepRules.h"
+#include "link/ImageValidation.h"
 #include "mainwindow/EditorTable.h"
 #include "mainwindow/TransferCommands.h"
-#include "platform/widgets/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmAbout.h"
 #include "platform/MsgBox.h"
+#include "platform/widgets/ChildForms.h"
 #include "platform/Paths.h"
 
 // The icons live in a static library: their resource must be pulled in by name.
@@ -682,8 +683,9 @@ bool frmMain::DoFileOpen() {
     if (path.isEmpty()) return false;
     UnloadChildForms();
     // A refused file leaves the document and its name as they were, so a
-    // later Save cannot write it over the file that was refused.
-    return OpenDataFile(path);
+    // later Save cannot write it over the file that was refused. A file that
+    // could not be written to the radio as it is does not open either.
+    return OpenDataFile(path, OpenRefusal);
 }
 
 bool frmMain::DoFileSave() {

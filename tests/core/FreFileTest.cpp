@@ -4,6 +4,7 @@
 
 #include "core/ModFun.h"
 #include "core/ModelName.h"
+#include "link/ImageValidation.h"
 #include "DocumentTestSupport.h"
 
 using namespace ulbrix;
@@ -44,7 +45,7 @@ TEST_F(FreFileTest, SaveThenOpenGivesBackTheDocumentByteForByte) {
 
     FreshDocument();
     Doc.Untitled = true;
-    ASSERT_TRUE(OpenDataFile(a));
+    ASSERT_TRUE(OpenDataFile(a, OpenRefusal));
     EXPECT_EQ(Doc.DataFilePath, a);
     EXPECT_TRUE(msgs_.shown().empty());
     EXPECT_EQ(DocumentToBytes(WorkDocument), DocumentToBytes(written));
@@ -240,11 +241,49 @@ TEST_F(FreFileTest, OpenRefusesBadPairsWithoutTouchingTheDocument) {
         bool shown = false;
         WindowHooks.showOpened = [&] { shown = true; };
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile(path));
+        EXPECT_FALSE(OpenDataFile(path, OpenRefusal));
         EXPECT_TRUE(Snapshot::Take() == before);
         EXPECT_FALSE(shown);
         EXPECT_EQ(msgs_.texts(), QStringList{c.message});
         EXPECT_TRUE(IsDataModified());
+    }
+}
+
+// A file holding values the radio cannot hold is refused with the reasons
+// Write to Radio would give, and the document stays as it was.
+TEST_F(FreFileTest, OpenRefusesWhatTheWriteWouldRefuseWithTheSameReasons) {
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"work channel 32767", [] { WorkDocument.Settings.WorkChannel(BandHF, 2) = 32767; }},
+        {"channel numbered 500", [] { ChannelTable(BandHF, 1, 1).ChNo = 500; }},
+        {"one number twice", [] { ChannelTable(BandHF, 2, 1).ChNo = 7; }},
+        {"letter in a frequency", [] { ChannelTable(BandHF, 2, 1).RxFreq = "28A00000"; }},
+        {"DTMF memory", [] { WorkDocument.Settings.DtmfAutodial[2] = "12X"; }},
+        {"random channel file", nullptr},
+    };
+    for (const auto& [name, spoil] : cases) {
+        SCOPED_TRACE(name);
+        BuildSampleDocument();
+        if (spoil) spoil();
+        const QString written = ProblemsMessage(ValidateDocumentForWrite(), 1);
+        Doc.DataFilePath = Path("damaged.dat");
+        ASSERT_TRUE(SaveDataFile());
+        if (!spoil) {
+            QByteArray f = Read(Path("damaged.fre"));
+            std::mt19937 rng(7);
+            for (char& c : f) c = static_cast<char>(rng());
+            Write(Path("damaged.fre"), f);
+        }
+        FreshDocument();
+        WorkDocument.Settings.Mic = 4;  // an unsaved edit that must survive
+        const Snapshot before = Snapshot::Take();
+        EXPECT_FALSE(OpenDataFile(Path("damaged.dat"), OpenRefusal));
+        EXPECT_TRUE(Snapshot::Take() == before);
+        ASSERT_EQ(msgs_.shown().size(), 1u);
+        const QString text = msgs_.shown()[0].text;
+        EXPECT_TRUE(text.startsWith("The file was not opened:\n")) << text.toStdString();
+        if (spoil) {
+            EXPECT_EQ(text.section('\n', 1), written.section('\n', 1));
+        }
     }
 }
 
@@ -254,7 +293,7 @@ TEST_F(FreFileTest, OpenAsksBeforeAnUnlistedVersionAndChangesNothing) {
     FreshDocument();
     const Snapshot before = Snapshot::Take();
     msgs_.answer(platform::MsgResult::No);
-    EXPECT_FALSE(OpenDataFile(good));
+    EXPECT_FALSE(OpenDataFile(good, OpenRefusal));
     ASSERT_EQ(msgs_.shown().size(), 1u);
     EXPECT_EQ(msgs_.shown()[0].buttons, platform::MsgButtons::YesNo);
     EXPECT_EQ(msgs_.shown()[0].text, BuildVersionMessage("V100", "V200", VersionKindDataFile));
@@ -270,7 +309,7 @@ TEST_F(FreFileTest, OpenRefusesWhatIsNotAFile) {
         SCOPED_TRACE(c.name);
         FreshDocument();
         const Snapshot before = Snapshot::Take();
-        EXPECT_FALSE(OpenDataFile(c.path));
+        EXPECT_FALSE(OpenDataFile(c.path, OpenRefusal));
         EXPECT_EQ(msgs_.texts(), QStringList{kFileError});
         EXPECT_TRUE(Snapshot::Take() == before);
     }
@@ -280,7 +319,7 @@ TEST_F(FreFileTest, ChannelFileInCapitalsIsFound) {
     const QString good = SaveSample("Copied.dat");
     ASSERT_TRUE(QFile::rename(Path("Copied.fre"), Path("COPIED.FRE")));
     FreshDocument();
-    ASSERT_TRUE(OpenDataFile(good));
+    ASSERT_TRUE(OpenDataFile(good, OpenRefusal));
     EXPECT_EQ(WorkDocument.ChannelCount(BandCB, 3), 80);
 }
 
@@ -293,7 +332,7 @@ TEST_F(FreFileTest, LoadedDocumentTakesTheDefaultModelAndItsBandRange) {
     Write(good, d);
     FreshDocument();
     App.ModelName = "SOMETHING";
-    ASSERT_TRUE(OpenDataFile(good));
+    ASSERT_TRUE(OpenDataFile(good, OpenRefusal));
     EXPECT_EQ(App.ModelName, "ZR9040");
     EXPECT_EQ(App.BandRangeText, "24.7150 - 30.1050 MHz");
     EXPECT_EQ(App.FirmwareVersion, "V100");
@@ -489,7 +528,7 @@ TEST_F(FreFileTest, OpenSurvivesTruncatedAndRandomFiles) {
         Write(Path("fuzz.fre"), f);
         const Snapshot before = Snapshot::Take();
         msgs_.answer(platform::MsgResult::No);
-        if (OpenDataFile(path)) {
+        if (OpenDataFile(path, OpenRefusal)) {
             EXPECT_GE(WorkDocument.Band, 0);
             EXPECT_LE(WorkDocument.Band, 2);
             EXPECT_FALSE(IsDataModified());

@@ -6,6 +6,7 @@
 #include "CodecFixture.h"
 #include "link/ImageValidation.h"
 #include "link/ChannelCodec.h"
+#include "core/ModMsg.h"
 
 using namespace ulbrix;
 
@@ -15,6 +16,7 @@ class ValidationTest : public codectest::CodecTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
+        InitMessages();
         codectest::BuildRichDocument();
     }
 };
@@ -139,6 +141,8 @@ TEST_F(ValidationTest, EveryProblemIsReportedAndTheMessageListsTheFirst) {
     const QString zh = ProblemsMessage(problems, 2, 10);
     EXPECT_TRUE(zh.contains(problems[6].chinese));
     EXPECT_FALSE(zh.contains(problems[6].english));
+    // Open lists the same problems under its own first line.
+    EXPECT_EQ(OpenProblemsMessage(problems, 1, 5).section(QLatin1Char('\n'), 1), en.section(QLatin1Char('\n'), 1));
 }
 
 }  // namespace

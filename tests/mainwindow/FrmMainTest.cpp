@@ -25,6 +25,7 @@
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
 #include "editors/channels/ChannelListEdit.h"
+#include "link/ImageValidation.h"
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModMain.h"
@@ -461,6 +462,43 @@ TEST_F(MainWindowTest, ARefusedFileLeavesTheDocumentItsName) {
     EXPECT_EQ(rec.texts(), QStringList({"Unknown version Of DataFile!"}));
     EXPECT_EQ(Doc.DataFilePath, "new.dat");
     EXPECT_TRUE(Doc.Untitled);
+
+    // A file of this program holding a value the radio cannot hold.
+    const DocumentState keep = Doc;
+    WorkDocument.Settings.WorkChannel(BandHF, 2) = 32767;
+    nextOpen = dataFile("value.dat", "BV");
+    Doc = keep;
+    rec.clear();
+    w.mnuFileOpen_Click();
+    ASSERT_EQ(rec.texts().size(), 1);
+    EXPECT_TRUE(rec.texts()[0].startsWith("The file was not opened:\n"));
+    EXPECT_NE(groupName(), "BV");
+}
+
+// Edits that empty a group, saved and opened again: no word, ready to write.
+// An emptied group's work channel of 0, as earlier releases saved it, reads as 1.
+TEST_F(MainWindowTest, ADocumentSavedAfterEditsOpensAgainWithoutAWord) {
+    frmMain& w = open(1);
+    auto* editor = static_cast<StandInEditor*>(FindChildForm(FormName::ChannelInfo));
+    modify("ED");
+    AddChannel(9, BandHF, 3, "28.9");
+    editor->bandShown = 1;
+    editor->groupShown = 3;
+    for (int i = 0; i < 50 && WorkDocument.ChannelCount(BandHF, 3) > 0; ++i) {
+        editor->row = ChannelTable(BandHF, 1, 3).ChNo;
+        w.MnuLEDelete_Click();
+    }
+    ASSERT_EQ(WorkDocument.ChannelCount(BandHF, 3), 0);
+    WorkDocument.Settings.WorkChannel(BandHF, 3) = 0;
+    nextSave = nextOpen = files.filePath("edited.dat");
+    w.mnuFileSaveAs_Click();
+    w.mnuFileNew_Click();
+    rec.clear();
+    w.mnuFileOpen_Click();
+    EXPECT_TRUE(rec.texts().isEmpty()) << rec.texts().join('|').toStdString();
+    EXPECT_EQ(groupName(), "ED");
+    EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHF, 3), 1);
+    EXPECT_TRUE(ValidateDocumentForWrite().empty());
 }
 
 TEST_F(MainWindowTest, NewMenuWarnsAndNewButtonOnlyAsksAboutChanges) {
@@ -527,7 +565,7 @@ TEST_F(MainWindowTest, OpenEditorsCommitBeforeTheModifiedTestAndSaving) {
     EXPECT_FALSE(IsDataModified());
     ResetProcessState();
     Main();
-    ASSERT_TRUE(OpenDataFile(nextSave));
+    ASSERT_TRUE(OpenDataFile(nextSave, OpenRefusal));
     EXPECT_EQ(groupName(), "PE");
 }
 
