@@ -462,6 +462,7 @@ TEST_F(MainWindowTest, ARefusedFileLeavesTheDocumentItsName) {
     EXPECT_EQ(rec.texts(), QStringList({"Unknown version Of DataFile!"}));
     EXPECT_EQ(Doc.DataFilePath, "new.dat");
     EXPECT_TRUE(Doc.Untitled);
+    EXPECT_TRUE(IsChildFormOpen(FormName::ChannelInfo));  // the kept document is shown again
 
     // A file of this program holding a value the radio cannot hold.
     const DocumentState keep = Doc;
