@@ -155,7 +155,8 @@ std::vector<short> ToneOutput::toneSamples(int hz, int ms) {
 
 ToneOutput::ToneOutput(QString device) : device_(std::make_unique<AlsaDevice>(std::move(device))) {}
 
-ToneOutput::ToneOutput(std::unique_ptr<ToneDevice> device) : device_(std::move(device)) {}
+ToneOutput::ToneOutput(std::unique_ptr<ToneDevice> device)
+    : device_(device ? std::move(device) : std::make_unique<AlsaDevice>(QStringLiteral("default"))) {}
 
 ToneOutput::~ToneOutput() { device_->close(); }
 

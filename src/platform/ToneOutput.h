@@ -32,6 +32,7 @@ class ToneOutput {
 public:
     // `device` is an ALSA PCM name; "default" is the user's sound output.
     explicit ToneOutput(QString device = QStringLiteral("default"));
+    // Another device (a test's); none means the user's sound output.
     explicit ToneOutput(std::unique_ptr<ToneDevice> device);
     ~ToneOutput();
     ToneOutput(const ToneOutput&) = delete;
