@@ -28,9 +28,22 @@ int frequencyItemOf(int freq) { return freq >= FirstFreq && freq <= LastFreq ? f
 Integer frequencyOfItem(int item) {
     return static_cast<Integer>(item >= 1 && item <= LastFreq - FirstFreq + 1 ? item + FirstFreq - 1 : 0);
 }
+// The frequency item of a pitch as played: None for silence, -1 when the
+// list does not offer it.
+int frequencyItemOfHz(int hz) {
+    if (hz == 0) return 0;
+    return hz % 10 == 0 && hz / 10 >= FirstFreq && hz / 10 <= LastFreq ? frequencyItemOf(hz / 10) : -1;
+}
 // Passes Off, 1..10; gap and lengths 0..255 (x 10 ms): the item is the value.
 constexpr int MaxPasses = 10, MaxLength = 255;
 int itemOf(int value, int max) { return value >= 0 && value <= max ? value : 0; }
+
+// Shows `item`; with -1, a value the list does not offer (from a file) is
+// shown as its text with no item picked, so the list still says what plays.
+void showItem(QComboBox* box, int item, const QString& unlisted = QString()) {
+    box->setPlaceholderText(item < 0 ? unlisted : QString());
+    box->setCurrentIndex(item);
+}
 
 RogerBeepPattern& shownPattern() {
     const int n = Player.CurrentRBIndex;
@@ -47,6 +60,11 @@ QComboBox* makeList(QWidget* parent, const QString& name, int leftTw, int topTw)
     // Long lists drop down as a short scrolling list, whatever the style.
     box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     box->setMaxVisibleItems(12);
+    // A value the list does not offer is shown as its text: in the colour of
+    // any other value, not greyed like a hint.
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::PlaceholderText, pal.color(QPalette::ButtonText));
+    box->setPalette(pal);
     return box;
 }
 
@@ -188,12 +206,16 @@ void FrmToneTips::InitToneCombos() {
 
 void FrmToneTips::ShowRBPattern() {
     FillGuard guard(*this);
+    // Each value is shown as it plays: a length or gap beyond what is sounded
+    // shows the held one, a pitch too low to sound shows None, and a count or
+    // pitch the lists lack shows its own text. Nothing is stored.
     RogerBeepPattern& p = shownPattern();
-    Combo1->setCurrentIndex(itemOf(p.Recycle, MaxPasses));
-    Combo2->setCurrentIndex(itemOf(p.Interval, MaxLength));
+    showItem(Combo1, p.Recycle > MaxPasses ? -1 : itemOf(p.Recycle, MaxPasses), QString::number(p.Recycle));
+    showItem(Combo2, PlayedGapMs(Long{p.Interval} * 10) / 10);
     for (int i = 0; i < RBToneCount; ++i) {
-        Combo3.at(static_cast<std::size_t>(i))->setCurrentIndex(frequencyItemOf(toneOf(p, i).Freq));
-        Combo4.at(static_cast<std::size_t>(i))->setCurrentIndex(itemOf(toneOf(p, i).Length, MaxLength));
+        const int hz = PlayedToneHz(toneOf(p, i));
+        showItem(Combo3.at(static_cast<std::size_t>(i)), frequencyItemOfHz(hz), QString::number(hz));
+        showItem(Combo4.at(static_cast<std::size_t>(i)), PlayedToneMs(toneOf(p, i)) / 10);
     }
     Picture1->setPattern(Player.CurrentRBIndex);
 }

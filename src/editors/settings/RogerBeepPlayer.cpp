@@ -35,11 +35,23 @@ void WaitWithEvents(int ms) {
 }
 
 PlayerIO SoundCardIO() {
-    // One device for the playback; it closes when the last copy of the IO goes.
+    // One output for the playback; it holds the device only while a tone sounds.
     auto out = std::make_shared<platform::ToneOutput>();
     return PlayerIO{[out](int hz, int ms) { out->play(hz, ms); }, WaitWithEvents,
                     [] { QCoreApplication::processEvents(); }};
 }
+
+int PlayedToneMs(const RogerBeepTone& tone) {
+    const Long ms = Long{tone.Length} * 10;
+    return ms <= 5 ? 0 : static_cast<int>(std::min<Long>(ms, MaxToneMs));
+}
+
+int PlayedToneHz(const RogerBeepTone& tone) {
+    const Long hz = Long{tone.Freq} * 10;
+    return hz < 50 ? 0 : static_cast<int>(std::min<Long>(hz, MaxToneHz));
+}
+
+int PlayedGapMs(Long gapMs) { return static_cast<int>(std::clamp<Long>(gapMs, 0, MaxGapMs)); }
 
 Long GetRBTotalLength(int n) {
     const RogerBeepPattern* p = patternOf(n);
@@ -65,22 +77,21 @@ void PlayRB(const PlayerIO& io) {
     const unsigned generation = Player.Generation;
     const int n = Player.PlayingRBIndex;
     const Long loops = Player.PlayLoops;
-    const int gapMs = static_cast<int>(std::clamp<Long>(Player.PlayIntervalMs, 0, MaxGapMs));
+    const int gapMs = PlayedGapMs(Player.PlayIntervalMs);
     if (loops < 1 || !patternOf(n)) return;
     auto stopped = [generation] { return Player.StopPlay || Player.Generation != generation; };
     for (Long pass = 0; pass < loops; ++pass) {
         for (int k = 1; k <= RBToneCount; ++k) {
             // Read now: an edit made while the previous tone played is heard.
             const RogerBeepTone tone = patternOf(n)->Tone.at(static_cast<std::size_t>(k));
-            const Long ms = Long{tone.Length} * 10;
-            if (ms <= 5) continue;
+            const int toneMs = PlayedToneMs(tone);
+            if (toneMs == 0) continue;
             if (stopped()) return;
-            const int toneMs = static_cast<int>(std::min<Long>(ms, MaxToneMs));
-            const Long hz = Long{tone.Freq} * 10;
-            if (hz < 50)
+            const int hz = PlayedToneHz(tone);
+            if (hz == 0)
                 io.wait(toneMs);
             else
-                io.tone(static_cast<int>(std::min<Long>(hz, MaxToneHz)), toneMs);
+                io.tone(hz, toneMs);
             io.pumpEvents();
         }
         io.wait(gapMs);

@@ -30,6 +30,14 @@ inline constexpr int MaxToneHz = 20000;
 inline constexpr int MaxToneMs = 2550;
 inline constexpr int MaxGapMs = 2550;
 
+// What playback makes of a tone: its length in milliseconds (0: skipped) and
+// its pitch in Hz (0: silent), each held to what can be sounded. The editor
+// shows a pattern through these, so a value from a file is shown as it plays.
+int PlayedToneMs(const RogerBeepTone& tone);
+int PlayedToneHz(const RogerBeepTone& tone);
+// The gap after each pass, as played, from the gap in milliseconds.
+int PlayedGapMs(Long gapMs);
+
 // Player state: one playback at a time, for the whole process.
 struct RogerBeepPlayerState {
     Integer CurrentRBIndex = 1;   // pattern shown in the roger-beep editor

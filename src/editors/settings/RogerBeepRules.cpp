@@ -1,10 +1,12 @@
 #include "editors/settings/RogerBeepRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglishPrint.h"
+#include "editors/settings/RogerBeepPlayer.h"
 #include "editors/WindowCalls.h"
 
 namespace ulbrix {
@@ -101,21 +103,19 @@ std::vector<RBChartBar> RBChartGeometry(const RogerBeepPattern& pattern, double 
     std::vector<RBChartBar> bars;
     const int W = RoundEven(scaleWidth - 100);
     const int H = RoundEven(scaleHeight - 100);
-    // Only positive lengths share the width: a negative one from a damaged
-    // file would make the others overflow it.
+    // The width is shared by the lengths as played (in 10 ms): a damaged
+    // length neither takes nor gives more than it sounds.
     std::int32_t total = 0;
-    for (int k = 1; k <= RBToneCount; ++k) {
-        const Integer len = pattern.Tone.at(static_cast<std::size_t>(k)).Length;
-        if (len > 0) total += len;
-    }
+    for (int k = 1; k <= RBToneCount; ++k) total += PlayedToneMs(pattern.Tone.at(static_cast<std::size_t>(k))) / 10;
     if (total < 1) return bars;
     const int base = RoundEven(scaleHeight - 50);
     int x = 50;
     for (int k = 1; k <= RBToneCount; ++k) {
         const RogerBeepTone& t = pattern.Tone.at(static_cast<std::size_t>(k));
-        if (t.Length <= 0) continue;
-        const int w = RoundEven(double(t.Length) * W / total);
-        const int h = t.Freq > 0 ? RoundEven(double(t.Freq) * H / 256) : 0;
+        const int length = PlayedToneMs(t) / 10;
+        if (length == 0) continue;
+        const int w = RoundEven(double(length) * W / total);
+        const int h = std::min(RoundEven(PlayedToneHz(t) / 10.0 * H / 256), H);
         bars.push_back({k, x, x + w, base, base - h, k % 2 == 1});
         x += w;
     }

@@ -53,7 +53,9 @@ struct RBChartBar {
 // The bars of a pattern drawn on a surface of scaleWidth x scaleHeight units:
 // they stand on a line 50 units above the bottom, start 50 units from the
 // left, share the width less 100 by their lengths, and 2560 Hz would reach
-// the height less 100. Tones without a positive length draw nothing.
+// the height less 100. Each tone is drawn as it plays: a skipped tone draws
+// nothing, a silent one no height, a held length or pitch its held value,
+// and no bar rises above the height less 100.
 std::vector<RBChartBar> RBChartGeometry(const RogerBeepPattern& pattern, double scaleWidth,
                                         double scaleHeight);
 

@@ -183,6 +183,16 @@ TEST(RogerBeepChartGeometry, HalvesRoundToEvenAndOddValuesStayInside) {
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_EQ(bars.back().right, 1050);
 
+    // Drawn as played: a held length, a pitch too low to sound, a held pitch.
+    RogerBeepPattern d;
+    d.Tone[1] = {4, 32767};
+    d.Tone[2] = {3000, 255};
+    bars = RBChartGeometry(d, 1100, 600);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0].right - bars[0].left, 500);
+    EXPECT_EQ(bars[0].top, bars[0].base);
+    EXPECT_EQ(bars[1].top, 50);
+
     RogerBeepPattern none;
     none.Tone[5] = {100, -3};
     EXPECT_TRUE(RBChartGeometry(none, 1100, 600).empty());

@@ -56,6 +56,8 @@ protected:
         box->setCurrentIndex(i);
         emit box->activated(i);
     }
+    // What a list shows: its item, or the text of a value it does not offer.
+    static QString shown(QComboBox* box) { return box->currentIndex() >= 0 ? box->currentText() : box->placeholderText(); }
     PlayerLog script;
     testsupport::MsgRecorder rec;
 };
@@ -78,9 +80,9 @@ TEST_F(ToneTips, PicksStoreInTheUnitsOfThePattern) {
     w.tabStrip()->setCurrentIndex(2);
     EXPECT_EQ(Player.CurrentRBIndex, 3);
     EXPECT_EQ(w.chart()->pattern(), 3);
-    EXPECT_EQ(w.frequencyList(4)->currentText(), "None");
-    EXPECT_EQ(w.lengthList(4)->currentText(), "0");
-    EXPECT_EQ(w.passesList()->currentText(), "Off");
+    EXPECT_EQ(shown(w.frequencyList(4)), "100");  // as played
+    EXPECT_EQ(shown(w.lengthList(4)), "2550");
+    EXPECT_EQ(shown(w.passesList()), "12");
     EXPECT_EQ(pattern(3).Tone[5].Freq, 10);  // shown, not stored
     EXPECT_EQ(pattern(3).Recycle, 12);
 
@@ -224,4 +226,37 @@ TEST_F(ToneTips, ClosingDuringPlaybackEndsItAndTheWindowGoesAfterwards) {
     ASSERT_FALSE(second.isNull());
     EXPECT_TRUE(static_cast<FrmToneTips*>(second.data())->playButton()->isEnabled());
     EXPECT_TRUE(rec.shown().empty());
+}
+
+TEST_F(ToneTips, ValuesFromAFileAreShownAsTheyPlay) {
+    const struct {
+        RogerBeepTone tone;
+        const char* freq;
+        const char* length;
+        const char* played;
+    } cases[] = {
+        {{4, 10}, "None", "100", "wait 100"},  // too low to sound
+        {{5, 300}, "50", "2550", "tone 50 2550"},
+        {{3000, 32767}, "20000", "2550", "tone 20000 2550"},
+        {{255, 255}, "2550", "2550", "tone 2550 2550"},
+        {{-7, 20}, "None", "200", "wait 200"},
+        {{100, -5}, "1000", "0", ""},  // skipped
+    };
+    for (const auto& c : cases) {
+        pattern(2) = RogerBeepPattern{};
+        pattern(2).Tone[1] = c.tone;
+        pattern(2).Recycle = 1;
+        pattern(2).Interval = 300;
+        FrmToneTips w;
+        w.tabStrip()->setCurrentIndex(1);
+        EXPECT_EQ(shown(w.frequencyList(0)), c.freq) << c.played;
+        EXPECT_EQ(shown(w.lengthList(0)), c.length) << c.played;
+        EXPECT_EQ(shown(w.gapList()), "2550");
+        EXPECT_EQ(pattern(2).Tone[1].Freq, c.tone.Freq);  // shown, not stored
+        EXPECT_EQ(pattern(2).Tone[1].Length, c.tone.Length);
+        EXPECT_EQ(pattern(2).Interval, 300);
+        script.log.clear();
+        if (PrepareRBPlay(2)) PlayRB(script.io());
+        EXPECT_EQ(script.log.value(0), c.played);
+    }
 }
