@@ -126,18 +126,22 @@ QSize FrmOptFeatures::sizeHint() const {
 }
 
 QWidget* FrmOptFeatures::makeControl(const OptionRow& row, QWidget* parent) {
+    QWidget* control = nullptr;
     if (row.kind == OptKind::Check) {
         auto* box = new QCheckBox(parent);
-        box->setObjectName(QLatin1String(row.objectName));
         checks_[row.id] = box;
         onClick(box, [this, &row, box] { pick(row, box->isChecked() ? 1 : 0); });
-        return box;
+        control = box;
+    } else {
+        auto* box = new QComboBox(parent);
+        lists_[row.id] = box;
+        onPick(box, [this, &row](int index) { pick(row, index); });
+        control = box;
     }
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(row.objectName));
-    lists_[row.id] = box;
-    onPick(box, [this, &row](int index) { pick(row, index); });
-    return box;
+    control->setObjectName(QLatin1String(row.objectName));
+    // A control that stores nothing must not show a change either.
+    if (row.rule == OptRule::Inert || row.rule == OptRule::NoField) control->setEnabled(false);
+    return control;
 }
 
 void FrmOptFeatures::buildWindow() {
