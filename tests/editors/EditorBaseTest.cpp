@@ -1,7 +1,6 @@
-// The editor base: every change of a value stores, showing does not, faults
-// stay inside their handler, a close commits; the control rows; the typed
-// calls between windows; and every registered editor opened and closed
-// untouched.
+// The editor base: changes store, showing does not, faults stay inside their
+// handler, a close commits; the control rows; the typed calls between
+// windows; and every registered editor opened and closed untouched.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
