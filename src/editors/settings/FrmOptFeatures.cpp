@@ -126,22 +126,22 @@ QSize FrmOptFeatures::sizeHint() const {
 }
 
 QWidget* FrmOptFeatures::makeControl(const OptionRow& row, QWidget* parent) {
-    QWidget* control = nullptr;
+    // A control that stores nothing must not show a change either.
+    const bool storesNothing = row.rule == OptRule::Inert || row.rule == OptRule::NoField;
     if (row.kind == OptKind::Check) {
         auto* box = new QCheckBox(parent);
+        box->setObjectName(QLatin1String(row.objectName));
+        box->setEnabled(!storesNothing);
         checks_[row.id] = box;
         onClick(box, [this, &row, box] { pick(row, box->isChecked() ? 1 : 0); });
-        control = box;
-    } else {
-        auto* box = new QComboBox(parent);
-        lists_[row.id] = box;
-        onPick(box, [this, &row](int index) { pick(row, index); });
-        control = box;
+        return box;
     }
-    control->setObjectName(QLatin1String(row.objectName));
-    // A control that stores nothing must not show a change either.
-    if (row.rule == OptRule::Inert || row.rule == OptRule::NoField) control->setEnabled(false);
-    return control;
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(row.objectName));
+    box->setEnabled(!storesNothing);
+    lists_[row.id] = box;
+    onPick(box, [this, &row](int index) { pick(row, index); });
+    return box;
 }
 
 void FrmOptFeatures::buildWindow() {
