@@ -63,7 +63,12 @@ void ControlRows::show() {
 void ControlRows::connectPicks() {
     EditorBase& c = editor_;
     for (const ControlRow& row : rows_) {
-        if (!row.set) continue;
+        if (!row.set) {
+            QWidget* control = combo(row);
+            if (!control) control = check(row);
+            if (control) control->setEnabled(false);
+            continue;
+        }
         auto* set = row.set;
         if (QComboBox* box = combo(row)) {
             c.onPick(box, [set](int index) {

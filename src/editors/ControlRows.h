@@ -1,6 +1,6 @@
 // Windows that are mostly lists and check boxes of one kind describe each
 // control as a row of data; one loop captions, fills, shows and connects them
-// all. A row stores only on a user's pick (activated / clicked).
+// all. A row stores every change of its control made outside the fill guard.
 #pragma once
 
 #include <QStringList>
@@ -40,7 +40,8 @@ public:
     // Every value shown, under the fill guard; a value outside its list shows
     // item 0. Nothing is stored.
     void show();
-    // A pick stores through the row's `set`, and nothing else.
+    // A pick stores through the row's `set`, and nothing else; a row without
+    // `set` cannot be changed.
     void connectPicks();
 
     // The list or check box of a row (nullptr when the editor has none).

@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QObject>
+#include <memory>
+#include <utility>
 
 #include "core/GlobalState.h"
 #include "platform/MsgBox.h"
@@ -41,17 +43,34 @@ EditorBase::EditorBase(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_
 
 void EditorBase::onPick(QComboBox* box, std::function<void(int)> handler) {
     IgnoreWheelUnlessFocused(box);
-    connect(box, &QComboBox::activated, this, [this, handler = std::move(handler)](int index) {
-        if (!EventsEnabled()) return;
+    // A new index stores however it came (mouse, keys, a screen reader). A
+    // mouse or key pick then also reports `activated`; that report stores
+    // only a pick of the item already shown, so no pick stores twice.
+    auto storedIndex = std::make_shared<int>(-1);
+    auto run = [this, handler = std::move(handler)](int index) {
         Trap(handlerErrorText(), [&] { handler(index); });
+    };
+    connect(box, &QComboBox::currentIndexChanged, this, [this, run, storedIndex](int index) {
+        *storedIndex = -1;
+        if (!EventsEnabled() || index < 0) return;
+        run(index);
+        *storedIndex = index;  // after the handler: it may show another index
+    });
+    connect(box, &QComboBox::activated, this, [this, run, storedIndex](int index) {
+        if (std::exchange(*storedIndex, -1) == index || !EventsEnabled()) return;
+        run(index);
     });
 }
 
 void EditorBase::onClick(QAbstractButton* button, std::function<void()> handler) {
-    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+    auto run = [this, handler = std::move(handler)] {
         if (!EventsEnabled()) return;
         Trap(handlerErrorText(), [&] { handler(); });
-    });
+    };
+    // A check box changes by a click, a key or a screen reader's toggle:
+    // every change of its state stores.
+    if (button->isCheckable()) connect(button, &QAbstractButton::toggled, this, run);
+    else connect(button, &QAbstractButton::clicked, this, run);
 }
 
 QString EditorBase::handlerErrorText() const {

@@ -4,9 +4,10 @@
 // handlers reaches Qt's event loop (the trap).
 //
 // An editor derives from EditorBase, builds its controls, connects user picks
-// with onPick/onClick (never currentIndexChanged: a selection made by code
-// only shows a value), shows values inside a FillGuard, and is registered in
-// mainwindow/EditorTable.cpp with RegisterEditor<T>(FormName::...).
+// with onPick/onClick, shows values inside a FillGuard, and is registered in
+// mainwindow/EditorTable.cpp with RegisterEditor<T>(FormName::...). A list or
+// check box stores every change of its value, by mouse, keys or a screen
+// reader: any value set by code outside a FillGuard is stored too.
 #pragma once
 
 #include <QRect>
@@ -84,8 +85,9 @@ public:
     }
 
 protected:
-    // A user's pick of a list item or a click on a button: the handler runs
-    // trapped and only while EventsEnabled().
+    // A list's new index (and a pick of the item it shows), a check box's new
+    // state, a click on any other button: the handler runs trapped and only
+    // while EventsEnabled(). A list with no item selected picks nothing.
     void onPick(QComboBox* box, std::function<void(int index)> handler);
     void onClick(QAbstractButton* button, std::function<void()> handler);
 

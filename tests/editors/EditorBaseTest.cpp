@@ -1,4 +1,4 @@
-// The editor base: picks store, showing does not, faults stay inside their
+// The editor base: changes store, showing does not, faults stay inside their
 // handler, a close commits; the control rows; the typed calls between
 // windows; and every registered editor opened and closed untouched.
 #include <gtest/gtest.h>
@@ -30,12 +30,13 @@ namespace {
 
 int storedList = 0;
 int storedCheck = 0;
+int stores = 0;
 const TextTable kCaption = TextTable::Caption("Beep", "提示音");
 
 const ControlRow kRows[] = {
     {"cboBeep", "lblBeep", &kCaption, [] { return QStringList{"Off", "Low", "High"}; }, [] { return storedList; },
-     [](int v) { storedList = v; }},
-    {"chkLock", nullptr, &kCaption, nullptr, [] { return storedCheck; }, [](int v) { storedCheck = v; }},
+     [](int v) { storedList = v, ++stores; }},
+    {"chkLock", nullptr, &kCaption, nullptr, [] { return storedCheck; }, [](int v) { storedCheck = v, ++stores; }},
 };
 
 class TestEditor : public EditorBase {
@@ -70,45 +71,57 @@ protected:
         ResetProcessState();
         storedList = 2;
         storedCheck = 0;
+        stores = 0;
     }
     void TearDown() override { ResetProcessState(); }
     testsupport::MsgRecorder rec;
 };
 
-TEST_F(EditorBaseTest, ShowingStoresNothingAndOnlyPicksStore) {
+TEST_F(EditorBaseTest, ShowingStoresNothingAndEveryChangeStoresOnce) {
     TestEditor w;
     auto* box = w.findChild<QComboBox*>("cboBeep");
     auto* check = w.findChild<QCheckBox*>("chkLock");
     EXPECT_EQ(box->currentIndex(), 2);
     EXPECT_EQ(w.findChild<QLabel*>("lblBeep")->buddy(), box);
 
-    // A selection made by code is display only.
-    box->setCurrentIndex(0);
-    check->setChecked(true);
+    // While values are shown nothing stores, whatever changes them.
+    {
+        EditorBase::FillGuard guard(w);
+        EditorBase::FillGuard nested(w);
+        box->setCurrentIndex(0);
+        emit box->activated(0);
+        check->setChecked(true);
+    }
     EXPECT_EQ(storedList, 2);
     EXPECT_EQ(storedCheck, 0);
+    EXPECT_EQ(stores, 0);
+    EXPECT_TRUE(w.EventsEnabled());
 
-    // A stored value outside the list shows item 0 and stays stored.
+    // A stored value outside the list shows item 0 and stays stored; the
+    // item shown picked again stores.
     storedList = 9;
     w.rows.show();
     EXPECT_EQ(box->currentIndex(), 0);
     EXPECT_EQ(storedList, 9);
+    emit box->activated(0);
+    EXPECT_EQ(storedList, 0);
 
-    // The user's picks store.
+    // A pick changes the index, then reports it: stored once. A change
+    // without the report (a screen reader's selection) stores as well.
+    stores = 0;
+    box->setCurrentIndex(1);
     emit box->activated(1);
     EXPECT_EQ(storedList, 1);
-    check->setChecked(false);
+    box->setCurrentIndex(2);
+    EXPECT_EQ(storedList, 2);
+    EXPECT_EQ(stores, 2);
+
+    // A check box stores each new state: a click, a toggle by code.
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(storedCheck, 1);
-
-    // While values are shown, even a pick stores nothing.
-    {
-        EditorBase::FillGuard guard(w);
-        EditorBase::FillGuard nested(w);
-        emit box->activated(2);
-    }
-    EXPECT_EQ(storedList, 1);
-    EXPECT_TRUE(w.EventsEnabled());
+    check->toggle();
+    EXPECT_EQ(storedCheck, 0);
+    EXPECT_EQ(stores, 4);
 }
 
 TEST_F(EditorBaseTest, AFaultEndsItsHandlerWithAMessageAndNothingElse) {

@@ -1,11 +1,14 @@
 // What holds in every editor window in both languages: a closed list keeps
 // its value under the mouse wheel unless it has the focus, a text box has a
 // validator and no context menu, a caption with an access key names its
-// control, and opening, showing values and closing change nothing in the
-// document.
+// control, opening, showing values and closing change nothing in the
+// document, and a check box shows only what is stored.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +80,33 @@ TEST_P(EveryEditor, ControlsKeepTheirRulesAndShowingStoresNothing) {
     UnloadChildForms();
     QApplication::processEvents();
     EXPECT_FALSE(IsDataModified());
+    EXPECT_EQ(rec.shown().size(), 0u) << rec.texts().join(QStringLiteral(" | ")).toStdString();
+}
+
+// A check box changed by a screen reader's toggle shows what is stored: the
+// window opened again shows the same, and a change marks the document.
+TEST_P(EveryEditor, AScreenReadersToggleIsStored) {
+    testsupport::MsgRecorder rec;
+    testsupport::RunningProgram program(GetParam());
+    for (const QString& name : RegisteredChildForms()) {
+        QStringList boxes;
+        for (QCheckBox* box : ShowChildForm(name)->findChildren<QCheckBox*>()) boxes << box->objectName();
+        for (const QString& boxName : boxes) {
+            SCOPED_TRACE((name + " " + boxName).toStdString());
+            auto* box = ShowChildForm(name)->findChild<QCheckBox*>(boxName);
+            const bool before = box->isChecked();
+            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+            const bool shown = box->isChecked();
+            if (shown != before) {
+                EXPECT_TRUE(IsDataModified());
+            }
+            UnloadChildForms();
+            QApplication::processEvents();
+            EXPECT_EQ(ShowChildForm(name)->findChild<QCheckBox*>(boxName)->isChecked(), shown);
+        }
+        UnloadChildForms();
+    }
     EXPECT_EQ(rec.shown().size(), 0u) << rec.texts().join(QStringLiteral(" | ")).toStdString();
 }
 

@@ -126,15 +126,19 @@ QSize FrmOptFeatures::sizeHint() const {
 }
 
 QWidget* FrmOptFeatures::makeControl(const OptionRow& row, QWidget* parent) {
+    // A control that stores nothing must not show a change either.
+    const bool storesNothing = row.rule == OptRule::Inert || row.rule == OptRule::NoField;
     if (row.kind == OptKind::Check) {
         auto* box = new QCheckBox(parent);
         box->setObjectName(QLatin1String(row.objectName));
+        box->setEnabled(!storesNothing);
         checks_[row.id] = box;
         onClick(box, [this, &row, box] { pick(row, box->isChecked() ? 1 : 0); });
         return box;
     }
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(row.objectName));
+    box->setEnabled(!storesNothing);
     lists_[row.id] = box;
     onPick(box, [this, &row](int index) { pick(row, index); });
     return box;
