@@ -121,6 +121,15 @@ void RefillKeepingPick(QComboBox* box, const QStringList& items, const QWidget* 
     else box->setCurrentIndex(-1);
 }
 
+// The width a list needs for its present items. A list keeps the size hint it
+// had when first measured, so a fresh list of the same items measures it.
+int ListWidth(const QComboBox* box) {
+    QComboBox probe;
+    probe.setFont(box->font());
+    probe.addItems(ComboItems(box));
+    return probe.sizeHint().width();
+}
+
 }  // namespace
 
 frmCommChInfo::frmCommChInfo(QWidget* parent) : EditorBase(parent) {
@@ -301,6 +310,26 @@ void frmCommChInfo::fillDesignLists() {
     for (const PanelList& p : PanelLists) SetItems(combo8(p.combo), p.items());
     SetItems(combo1_[5], {"M1", "M2", "M3", "M4", "M5", "M6"});
     SetItems(combo1_[6], OffOnItems());
+    fitPanelColumns();
+}
+
+// Each panel column is as wide as the widest list or caption that can show in
+// it, shown now or not: lists that come and go with the tone type or a memory
+// row never widen the panel onto the band and group lists, nor are they cut.
+void frmCommChInfo::fitPanelColumns() {
+    auto* panel = qobject_cast<QGridLayout*>(frame2_->layout());
+    if (!panel) return;
+    const bool cb = shownBand() == BandCB;
+    std::array<int, 4> widths{};
+    for (const PanelList& p : PanelLists) {
+        if (p.row < 0 || (!cb && (p.combo == 22 || p.combo == 23))) continue;
+        auto& boxWidth = widths.at(static_cast<std::size_t>(2 * p.pair + 1));
+        boxWidth = std::max(boxWidth, ListWidth(combo8(p.combo)));
+        if (p.label < 0) continue;
+        auto& labelWidth = widths.at(static_cast<std::size_t>(2 * p.pair));
+        labelWidth = std::max(labelWidth, label5(p.label)->sizeHint().width());
+    }
+    for (std::size_t c = 0; c < widths.size(); ++c) panel->setColumnMinimumWidth(static_cast<int>(c), widths[c]);
 }
 
 void frmCommChInfo::ChangShowByLanguage() {
@@ -364,6 +393,7 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
     }
     if (fMainForm) fMainForm->setWindowTitle(MainCaptionText());
     BandView = band;
+    fitPanelColumns();
     FillGroupCombos(band);
     FillGuard guard(*this);
     const int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)];
@@ -510,6 +540,7 @@ void frmCommChInfo::ShowRB() {
 void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
     RefillKeepingPick(combo8(11), ValidRBItems(), frame2_);
+    fitPanelColumns();
 }
 
 void frmCommChInfo::ShowDTMF() {
@@ -520,6 +551,7 @@ void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
     const QStringList items = DtmfMemoryItems();
     for (int i : {13, 14, 15}) RefillKeepingPick(combo8(i), items, frame2_);
+    fitPanelColumns();
 }
 
 // ---- the grid ----

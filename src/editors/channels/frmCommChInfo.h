@@ -80,6 +80,7 @@ private:
     void ChangShowByLanguage();
     void InitGridFormat();
     void fillDesignLists();
+    void fitPanelColumns();
 
     void Combo2_Click(int index);
     void applyBand(int band, bool userPick);
