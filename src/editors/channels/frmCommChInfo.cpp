@@ -273,7 +273,7 @@ void frmCommChInfo::buildControls() {
     onPick(combo2_, [this](int index) { Combo2_Click(index); });
     onPick(combo6_, [this](int) { Combo6_Click(true); });
     for (int i = 4; i <= 6; ++i) onPick(combo1_[static_cast<std::size_t>(i)], [this, i](int) { Combo1_Click(i); });
-    IgnoreWheelUnlessFocused(combo3_);
+    onPick(combo3_, [this](int index) { Combo3_Click(index); });
     onEvent(grid_, &platform::FlexGrid::enterCell, [this](int, int) {
         editRow_ = grid_->row();
         ShowCurrentRowDetail();
@@ -422,6 +422,14 @@ void frmCommChInfo::InitComboWorkGroup() {
     int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(shownBand())];
     if (work < 1 || work > combo3_->count()) work = 1;  // shown as the first group, not stored
     combo3_->setCurrentIndex(combo3_->count() > 0 ? work - 1 : -1);
+}
+
+// The band's work group, sent to the radio: the list holds every group of the
+// band in group order.
+void frmCommChInfo::Combo3_Click(int index) {
+    const int band = shownBand();
+    if (index < 0 || index >= GroupsOfBand(band)) return;
+    WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(index + 1);
 }
 
 void frmCommChInfo::Combo6_Click(bool userPick) {

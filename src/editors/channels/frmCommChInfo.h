@@ -86,6 +86,7 @@ private:
     void applyBand(int band, bool userPick);
     void FillGroupCombos(int band);
     void InitComboWorkGroup();
+    void Combo3_Click(int index);
     void Combo6_Click(bool userPick);
     void Combo1_Click(int index);
     void Combo8_Click(int index);
