@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
@@ -274,7 +275,9 @@ void frmCommChInfo::buildControls() {
     onPick(combo6_, [this](int) { Combo6_Click(true); });
     for (int i = 4; i <= 6; ++i) onPick(combo1_[static_cast<std::size_t>(i)], [this, i](int) { Combo1_Click(i); });
     onPick(combo3_, [this](int index) { Combo3_Click(index); });
-    onEvent(grid_, &platform::FlexGrid::enterCell, [this](int, int) {
+    onEvent(grid_, &platform::FlexGrid::enterCell, [this](int row, int) {
+        // The panel shows the row being typed into: a move away commits first.
+        if (text1_->isOpen() && row != text1_->editRow()) SaveShowGridData();
         editRow_ = grid_->row();
         ShowCurrentRowDetail();
     });
@@ -724,18 +727,22 @@ void frmCommChInfo::SaveShowGridData() {
         WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
         EditChannelCell(band, group, row, col, text);
     }
-    if (enterMove_) {
-        enterMove_ = false;
-        GridNextLine();  // with two columns, the next cell is always the next row's
-    }
+    // With two columns, the next cell is always the next row's.
+    const int step = std::exchange(moveStep_, 0);
+    if (step != 0) StepRow(row, step);
 }
 
 void frmCommChInfo::commitPendingEdit() { SaveShowGridData(); }
 
-void frmCommChInfo::GridNextLine() {
-    int r = grid_->row() + 1;
-    if (r > grid_->rows() - 1) r = 1;
-    if (r >= 1 && r < grid_->rows()) grid_->setRow(r);
+void frmCommChInfo::GridNextLine() { StepRow(grid_->row(), 1); }
+
+// One row up or down from `from`, wrapping past either end; the grid takes the focus.
+void frmCommChInfo::StepRow(int from, int step) {
+    const int last = grid_->rows() - 1;
+    int r = from + step;
+    if (r > last) r = 1;
+    if (r < 1) r = last;
+    if (r >= 1 && r <= last) grid_->setRow(r);
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -752,8 +759,26 @@ void frmCommChInfo::GridNextCol() {
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Enter commits the row where the edit began, then moves down one row.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) enterMove_ = text1_->isOpen();
+        // Enter and Down commit the row where the edit began, then move down
+        // one row; Up commits and moves up. Page keys would move the grid
+        // behind the box, so the box keeps them.
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            moveStep_ = text1_->isOpen() ? 1 : 0;
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (!text1_->isOpen()) break;
+            moveStep_ = key->key() == Qt::Key_Up ? -1 : 1;
+            Trap(handlerErrorText(), [this] { SaveShowGridData(); });
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return text1_->isOpen();
+        default:
+            break;
+        }
     }
     return EditorBase::eventFilter(watched, event);
 }
