@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
@@ -118,6 +119,15 @@ void RefillKeepingPick(QComboBox* box, const QStringList& items, const QWidget* 
     SetItems(box, items);
     if (box->isVisibleTo(panel)) SelectComboText(box, kept);
     else box->setCurrentIndex(-1);
+}
+
+// The width a list needs for its present items. A list keeps the size hint it
+// had when first measured, so a fresh list of the same items measures it.
+int ListWidth(const QComboBox* box) {
+    QComboBox probe;
+    probe.setFont(box->font());
+    probe.addItems(ComboItems(box));
+    return probe.sizeHint().width();
 }
 
 }  // namespace
@@ -263,8 +273,10 @@ void frmCommChInfo::buildControls() {
     onPick(combo2_, [this](int index) { Combo2_Click(index); });
     onPick(combo6_, [this](int) { Combo6_Click(true); });
     for (int i = 4; i <= 6; ++i) onPick(combo1_[static_cast<std::size_t>(i)], [this, i](int) { Combo1_Click(i); });
-    IgnoreWheelUnlessFocused(combo3_);
-    onEvent(grid_, &platform::FlexGrid::enterCell, [this](int, int) {
+    onPick(combo3_, [this](int index) { Combo3_Click(index); });
+    onEvent(grid_, &platform::FlexGrid::enterCell, [this](int row, int) {
+        // The panel shows the row being typed into: a move away commits first.
+        if (text1_->isOpen() && row != text1_->editRow()) SaveShowGridData();
         editRow_ = grid_->row();
         ShowCurrentRowDetail();
     });
@@ -300,6 +312,26 @@ void frmCommChInfo::fillDesignLists() {
     for (const PanelList& p : PanelLists) SetItems(combo8(p.combo), p.items());
     SetItems(combo1_[5], {"M1", "M2", "M3", "M4", "M5", "M6"});
     SetItems(combo1_[6], OffOnItems());
+    fitPanelColumns();
+}
+
+// Each panel column is as wide as the widest list or caption that can show in
+// it, shown now or not: lists that come and go with the tone type or a memory
+// row never widen the panel onto the band and group lists, nor are they cut.
+void frmCommChInfo::fitPanelColumns() {
+    auto* panel = qobject_cast<QGridLayout*>(frame2_->layout());
+    if (!panel) return;
+    const bool cb = shownBand() == BandCB;
+    std::array<int, 4> widths{};
+    for (const PanelList& p : PanelLists) {
+        if (p.row < 0 || (!cb && (p.combo == 22 || p.combo == 23))) continue;
+        auto& boxWidth = widths.at(static_cast<std::size_t>(2 * p.pair + 1));
+        boxWidth = std::max(boxWidth, ListWidth(combo8(p.combo)));
+        if (p.label < 0) continue;
+        auto& labelWidth = widths.at(static_cast<std::size_t>(2 * p.pair));
+        labelWidth = std::max(labelWidth, label5(p.label)->sizeHint().width());
+    }
+    for (std::size_t c = 0; c < widths.size(); ++c) panel->setColumnMinimumWidth(static_cast<int>(c), widths[c]);
 }
 
 void frmCommChInfo::ChangShowByLanguage() {
@@ -363,6 +395,7 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
     }
     if (WindowHooks.setCaption) WindowHooks.setCaption();
     BandView = band;
+    fitPanelColumns();
     FillGroupCombos(band);
     FillGuard guard(*this);
     const int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)];
@@ -391,6 +424,14 @@ void frmCommChInfo::InitComboWorkGroup() {
     int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(shownBand())];
     if (work < 1 || work > combo3_->count()) work = 1;  // shown as the first group, not stored
     combo3_->setCurrentIndex(combo3_->count() > 0 ? work - 1 : -1);
+}
+
+// The band's work group, sent to the radio: the list holds every group of the
+// band in group order.
+void frmCommChInfo::Combo3_Click(int index) {
+    const int band = shownBand();
+    if (index < 0 || index >= GroupsOfBand(band)) return;
+    WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(index + 1);
 }
 
 void frmCommChInfo::Combo6_Click(bool userPick) {
@@ -510,6 +551,7 @@ void frmCommChInfo::ShowRB() {
 void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
     RefillKeepingPick(combo8(11), ValidRBItems(), frame2_);
+    fitPanelColumns();
 }
 
 void frmCommChInfo::ShowDTMF() {
@@ -520,6 +562,7 @@ void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
     const QStringList items = DtmfMemoryItems();
     for (int i : {13, 14, 15}) RefillKeepingPick(combo8(i), items, frame2_);
+    fitPanelColumns();
 }
 
 // ---- the grid ----
@@ -686,18 +729,22 @@ void frmCommChInfo::SaveShowGridData() {
         if (done != CellCommit::Unchanged && done != CellCommit::Rejected)
             WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
     }
-    if (enterMove_) {
-        enterMove_ = false;
-        GridNextLine();  // with two columns, the next cell is always the next row's
-    }
+    // With two columns, the next cell is always the next row's.
+    const int step = std::exchange(moveStep_, 0);
+    if (step != 0) StepRow(row, step);
 }
 
 void frmCommChInfo::commitPendingEdit() { SaveShowGridData(); }
 
-void frmCommChInfo::GridNextLine() {
-    int r = grid_->row() + 1;
-    if (r > grid_->rows() - 1) r = 1;
-    if (r >= 1 && r < grid_->rows()) grid_->setRow(r);
+void frmCommChInfo::GridNextLine() { StepRow(grid_->row(), 1); }
+
+// One row up or down from `from`, wrapping past either end; the grid takes the focus.
+void frmCommChInfo::StepRow(int from, int step) {
+    const int last = grid_->rows() - 1;
+    int r = from + step;
+    if (r > last) r = 1;
+    if (r < 1) r = last;
+    if (r >= 1 && r <= last) grid_->setRow(r);
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -714,8 +761,26 @@ void frmCommChInfo::GridNextCol() {
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Enter commits the row where the edit began, then moves down one row.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) enterMove_ = text1_->isOpen();
+        // Enter and Down commit the row where the edit began, then move down
+        // one row; Up commits and moves up. Page keys would move the grid
+        // behind the box, so the box keeps them.
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            moveStep_ = text1_->isOpen() ? 1 : 0;
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (!text1_->isOpen()) break;
+            moveStep_ = key->key() == Qt::Key_Up ? -1 : 1;
+            Trap(handlerErrorText(), [this] { SaveShowGridData(); });
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return text1_->isOpen();
+        default:
+            break;
+        }
     }
     return EditorBase::eventFilter(watched, event);
 }

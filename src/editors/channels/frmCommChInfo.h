@@ -80,11 +80,13 @@ private:
     void ChangShowByLanguage();
     void InitGridFormat();
     void fillDesignLists();
+    void fitPanelColumns();
 
     void Combo2_Click(int index);
     void applyBand(int band, bool userPick);
     void FillGroupCombos(int band);
     void InitComboWorkGroup();
+    void Combo3_Click(int index);
     void Combo6_Click(bool userPick);
     void Combo1_Click(int index);
     void Combo8_Click(int index);
@@ -96,6 +98,7 @@ private:
     void showToneLists(int ctcssList, int dcsList, int toneType);
     void EnableChannelFields(int flag);
     void SaveShowGridData();
+    void StepRow(int from, int step);
     void MSFlexGrid1_MouseDown(int row, int col, QPoint globalPos);
     void reportCorrupt(int count);
     void fitGridWidth();
@@ -121,7 +124,7 @@ private:
     QPushButton* commandCheckBand_ = nullptr;
     QPushButton* commandChInfoEdit_ = nullptr;
     int editRow_ = 0;
-    bool enterMove_ = false;
+    int moveStep_ = 0;  // the row step after the commit of the box: Enter and Down 1, Up -1
 };
 
 }  // namespace ulbrix

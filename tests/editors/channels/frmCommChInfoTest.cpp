@@ -16,7 +16,11 @@
 
 #include "core/ModFreFile.h"
 #include "core/ModInitV.h"
+#include "core/ModVersion.h"
+#include "editors/channels/ChannelGridModel.h"
 #include "editors/channels/frmCommChInfo.h"
+#include "link/RadioImage.h"
+#include "link/SettingsCodec.h"
 #include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
@@ -108,6 +112,28 @@ TEST_F(ChannelEditor, EnterOnAnUnchangedFrequencyLeavesTheDocumentUnmodified) {
     EXPECT_FALSE(IsDataModified());
 }
 
+// Up and Down act as Enter does; a page key leaves the grid behind the box alone.
+TEST_F(ChannelEditor, ArrowKeysCommitTheEditedRowAndThePanelFollows) {
+    const int last = GridLayoutOf(BandHF, 2).rows - 1;
+    Fill(BandHF, 2, {1, 2, last});
+    frmCommChInfo& w = open();
+    const struct { Qt::Key key; int row, nextRow; } cases[] = {
+        {Qt::Key_Down, 1, 2}, {Qt::Key_Up, 2, 1}, {Qt::Key_Return, 1, 2}, {Qt::Key_Up, 1, last}, {Qt::Key_Down, last, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nextRow);
+        doubleClick(w, c.row);
+        QTest::keyClicks(w.editBox(), "28.5");
+        QTest::keyClick(w.editBox(), Qt::Key_PageDown);
+        EXPECT_EQ(w.grid()->row(), c.row);
+        QTest::keyClick(w.editBox(), c.key);
+        EXPECT_FALSE(w.editBox()->isOpen());
+        EXPECT_EQ(w.grid()->textMatrix(c.row, 1), "28.50000");
+        EXPECT_EQ(w.grid()->row(), c.nextRow);
+        EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH " + w.grid()->textMatrix(c.nextRow, 0));
+    }
+    EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, last}));
+}
+
 TEST_F(ChannelEditor, TheBoxTakesDigitsAndAPointHoweverTheTextComes) {
     frmCommChInfo& w = open();
     doubleClick(w, 7);
@@ -173,6 +199,25 @@ TEST_F(ChannelEditor, ShowingStoresNothingAndPicksStoreIntoTheRowsChannel) {
     pick(w.combo8(17), 1);
     EXPECT_EQ(ChannelTable(BandHF, 2, 2).TxToneType, 1);
     EXPECT_TRUE(w.combo8(0)->isHidden() == false);
+}
+
+TEST_F(ChannelEditor, AWorkGroupPickReachesTheFileAndTheRadioImage) {
+    testsupport::RuntimeDir rt;
+    LoadVersionIni();
+    PrepareSaveImage();
+    frmCommChInfo& w = open();
+    auto* work = w.findChild<QComboBox*>("Combo3");
+    pick(work, work->findText("C"));
+    EXPECT_TRUE(IsDataModified());
+    w.reShowGrid(1);
+    EXPECT_EQ(work->currentText(), "C");
+    Doc.DataFilePath = rt.root() + "/work.dat";
+    ASSERT_TRUE(SaveDataFile());
+    PackSettings(WorkDocument.Settings);
+    EXPECT_EQ(RadioImage[0x18003], 2);  // HF's work group, sent zero-based
+    WorkDocument.Settings.CurGroupIndex[BandHF] = 1;
+    ASSERT_TRUE(OpenDataFile(Doc.DataFilePath));
+    EXPECT_EQ(WorkDocument.Settings.CurGroupIndex[BandHF], 3);
 }
 
 TEST_F(ChannelEditor, TheLastValidGroupCannotBeSwitchedOff) {
@@ -261,25 +306,34 @@ TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     EXPECT_EQ(band->count(), 2);
 }
 
-// Stepping onto a CB memory row shows two more lists in the panel; the
-// panel keeps its width, so the band list beside it is not cut.
+// Tone lists and a CB memory row's lists come and go: in either language and
+// every band the panel keeps its width, and no list, the band list included, is cut.
 TEST_F(ChannelEditor, MemoryRowsLeaveTheBandListWhole) {
-    WorkDocument.Band = BandCB;
-    WorkDocument.Settings.CurGroupIndex[0] = 1;
-    Fill(BandCB, 1, {1, 2});
-    frmCommChInfo& w = open();
-    QWidget* frame = w.parentWidget();
-    ASSERT_NE(frame, nullptr);
-    frame->adjustSize();
-    QApplication::processEvents();
-    auto* band = w.findChild<QComboBox*>("Combo2");
-    auto* panel = w.findChild<QGroupBox*>("Frame2");
-    const int panelWidth = panel->width();
-    w.grid()->setRow(41);
-    ASSERT_FALSE(w.combo8(22)->isHidden());
-    QApplication::processEvents();
-    EXPECT_EQ(panel->width(), panelWidth);
-    EXPECT_GE(band->width(), band->sizeHint().width());
+    for (int language : {1, 2})
+        for (int band : {BandCB, BandHF, BandHAM}) {
+            CurrentLanguage = language;
+            WorkDocument.Band = static_cast<Integer>(band);
+            WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = 1;
+            Fill(band, 1, {1, 2});
+            frmCommChInfo& w = open();
+            auto* panel = w.findChild<QGroupBox*>("Frame2");
+            const int panelWidth = panel->width();
+            auto check = [&] {
+                QApplication::processEvents();
+                EXPECT_EQ(panel->width(), panelWidth) << language << band;
+                for (auto* list : w.findChildren<QComboBox*>())
+                    EXPECT_TRUE(list->isHidden() || list->width() >= list->sizeHint().width()) << language << band;
+            };
+            for (int list : {18, 17})
+                for (int toneType : {1, 2, 0}) {
+                    pick(w.combo8(list), toneType);
+                    check();
+                }
+            w.grid()->setRow(band == BandCB ? 41 : 2);
+            EXPECT_EQ(w.combo8(22)->isHidden(), band != BandCB);
+            check();
+            UnloadChildForms();
+        }
 }
 
 TEST_F(ChannelEditor, CorruptFrequenciesShowEmptyWithOneMessage) {
