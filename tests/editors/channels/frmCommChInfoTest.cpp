@@ -20,6 +20,7 @@
 #include "editors/channels/ChannelGridModel.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "link/RadioImage.h"
+#include "link/ImageValidation.h"
 #include "link/SettingsCodec.h"
 #include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
@@ -216,7 +217,7 @@ TEST_F(ChannelEditor, AWorkGroupPickReachesTheFileAndTheRadioImage) {
     PackSettings(WorkDocument.Settings);
     EXPECT_EQ(RadioImage[0x18003], 2);  // HF's work group, sent zero-based
     WorkDocument.Settings.CurGroupIndex[BandHF] = 1;
-    ASSERT_TRUE(OpenDataFile(Doc.DataFilePath));
+    ASSERT_TRUE(OpenDataFile(Doc.DataFilePath, OpenRefusal));
     EXPECT_EQ(WorkDocument.Settings.CurGroupIndex[BandHF], 3);
 }
 
