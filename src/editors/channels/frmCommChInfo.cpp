@@ -463,6 +463,8 @@ void frmCommChInfo::SetGroupControlsVisible(int group) {
     const bool mem = group == MemGroupOf(band);
     const bool vfo = group == VfoGroupOf(band);
     show(combo1_[4], label2_[4], band == BandCB || (!mem && !vfo));
+    // Plan 7 shows plan 5's work channel, which it cannot change.
+    combo1_[4]->setEnabled(band != BandCB || group != 7);
     show(combo1_[5], label2_[5], false);
     show(combo1_[6], label2_[6], band == BandCB || (!mem && !vfo));
     show(combo3_, label6_, band == BandCB || !vfo);

@@ -278,6 +278,7 @@ TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     e.MemRefCh = 255;
     frmCommChInfo& w = open();
     EXPECT_EQ(w.shownGroup(), 7);
+    EXPECT_FALSE(w.findChild<QComboBox*>("Combo1_4")->isEnabled());  // plan 5's work channel
     EXPECT_TRUE(w.combo8(7)->isHidden());
     EXPECT_TRUE(w.combo8(5)->isHidden());
     EXPECT_EQ(w.findChild<QComboBox*>("Combo2")->currentText(), "CB -- 26.96500 - 27.86125 MHz");
@@ -298,6 +299,7 @@ TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     EXPECT_EQ(ChannelTable(BandCB, 1, 7).Mode, 0);
     // Plan 3 has 80 channel rows, then M1..M16 on entries 33..48.
     pick(w.findChild<QComboBox*>("Combo6"), 2);
+    EXPECT_TRUE(w.findChild<QComboBox*>("Combo1_4")->isEnabled());
     EXPECT_EQ(w.grid()->rows(), 97);
     EXPECT_EQ(w.grid()->textMatrix(81, 0), "M1");
     // Leaving CB: it is not offered again.
