@@ -142,7 +142,19 @@ void IgnoreWheelUnlessFocused(QComboBox* box);
 void SetCaptionBuddy(QWidget* label, QWidget* control);
 
 // A caption wider than `width` pixels (a wider font than the one a fixed
-// layout was drawn for) is set a little smaller instead of being cut.
+// layout was drawn for) is set a little smaller instead of being cut. For a
+// window with several captions use FitCaptions: one caption shrunk alone
+// stands smaller than its neighbours.
 void FitCaptionWidth(QWidget* label, int width);
+
+// A caption label and the width in pixels its text may take.
+struct CaptionSpace {
+    QWidget* label;
+    int width;
+};
+// Sets the captions of one window in one font: their parent's, or the largest
+// smaller size at which every caption fits its width, so none is cut and none
+// stands smaller than the others. Returns the point size set.
+qreal FitCaptions(std::span<const CaptionSpace> captions);
 
 }  // namespace ulbrix
