@@ -29,6 +29,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -475,13 +476,11 @@ constexpr QSize kOptionalFeaturesPage(740, 956);
 // The largest editors as they open beside the channel editor: client size,
 // frame and one cascade step. The special-channel dialogs are the widest,
 // the optional-features page the tallest.
-std::vector<QSize> LargestEditorFrames() {
-    QMdiSubWindow probe;
-    auto* client = new QWidget;
-    client->setFixedSize(100, 100);
-    probe.setWidget(client);
-    const QSize frame = probe.sizeHint() - client->size();
-    const QSize around = frame + QSize(10, frame.height());
+std::vector<QSize> LargestEditorFrames(const QStyle* style) {
+    QStyleOptionTitleBar option;
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, &option);
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize around(2 * border + 10, title + border + title);
     std::vector<QSize> sizes{kOptionalFeaturesPage + around};
     for (const SpecialDialogMap* m : {&EmergencyDialogMap(), &DualWatchDialogMap(), &MemChannelDialogMap()})
         sizes.push_back(QSize(px(m->clientWidth), px(m->clientHeight)) + around);
@@ -503,7 +502,7 @@ void frmMain::MDIForm_Load() {
         // The frame is not known before the window is shown: a title bar and thin borders.
         const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
         const QMargins frame(4, title + 4, 4, 4);
-        const std::vector<QSize> editors = LargestEditorFrames();
+        const std::vector<QSize> editors = LargestEditorFrames(mdi_->style());
         r = FirstStartGeometry(editors, around, r, screen()->availableGeometry().marginsRemoved(frame));
         r.translate(-frame.left(), -frame.top());  // move() places the frame
     }
