@@ -119,15 +119,6 @@ void SetCaptionBuddy(QWidget* label, QWidget* control) {
     if (auto* l = qobject_cast<QLabel*>(label)) l->setBuddy(control);
 }
 
-void FitCaptionWidth(QWidget* label, int width) {
-    auto* l = qobject_cast<QLabel*>(label);
-    if (!l) return;
-    QFont f = l->font();
-    while (QFontMetrics(f).horizontalAdvance(l->text()) > width && f.pointSizeF() > 6.0)
-        f.setPointSizeF(f.pointSizeF() - 0.25);
-    l->setFont(f);
-}
-
 qreal FitCaptions(std::span<const CaptionSpace> captions) {
     constexpr qreal kSmallest = 6.0, kStep = 0.25;
     struct Fit {

@@ -141,12 +141,6 @@ void IgnoreWheelUnlessFocused(QComboBox* box);
 // Sets a caption label's buddy, so the control is named after its caption.
 void SetCaptionBuddy(QWidget* label, QWidget* control);
 
-// A caption wider than `width` pixels (a wider font than the one a fixed
-// layout was drawn for) is set a little smaller instead of being cut. For a
-// window with several captions use FitCaptions: one caption shrunk alone
-// stands smaller than its neighbours.
-void FitCaptionWidth(QWidget* label, int width);
-
 // A caption label and the width in pixels its text may take.
 struct CaptionSpace {
     QWidget* label;

@@ -32,8 +32,7 @@ TEST_P(FirstStart, WindowMakesRoomForTheLargestEditorAndOptionButtonsShowWhole) 
     ASSERT_NE(area, nullptr);
     const int widest = px(EmergencyDialogMap().clientWidth);
     // The whole dialog, or as wide as the screen (less the frame's few pixels) allows.
-    EXPECT_TRUE(area->viewport()->width() >= widest || main.frameGeometry().width() >= screen.width() - 10)
-        << area->viewport()->width() << " " << main.frameGeometry().width();
+    EXPECT_TRUE(area->viewport()->width() >= widest || main.frameGeometry().width() >= screen.width() - 10);
 
     QWidget* options = ShowChildForm(FormName::OptFeatures);
     ASSERT_NE(options, nullptr);
