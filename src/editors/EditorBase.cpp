@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QObject>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -137,13 +138,36 @@ void SetCaptionBuddy(QWidget* label, QWidget* control) {
     if (auto* l = qobject_cast<QLabel*>(label)) l->setBuddy(control);
 }
 
-void FitCaptionWidth(QWidget* label, int width) {
-    auto* l = qobject_cast<QLabel*>(label);
-    if (!l) return;
-    QFont f = l->font();
-    while (QFontMetrics(f).horizontalAdvance(l->text()) > width && f.pointSizeF() > 6.0)
-        f.setPointSizeF(f.pointSizeF() - 0.25);
-    l->setFont(f);
+qreal FitCaptions(std::span<const CaptionSpace> captions) {
+    constexpr qreal kSmallest = 6.0, kStep = 0.25;
+    struct Fit {
+        QLabel* label;
+        QFont font;  // the parent's, so a fit after a language switch starts from full size again
+        int width;
+    };
+    std::vector<Fit> fits;
+    qreal size = 0;
+    for (const CaptionSpace& c : captions) {
+        auto* l = qobject_cast<QLabel*>(c.label);
+        if (!l) continue;
+        const QFont base = l->parentWidget() ? l->parentWidget()->font() : l->font();
+        fits.push_back({l, base, c.width});
+        if (size <= 0 || base.pointSizeF() < size) size = base.pointSizeF();
+    }
+    if (fits.empty() || size <= 0) return size;
+    auto allFit = [&](qreal points) {
+        for (Fit& f : fits) {
+            f.font.setPointSizeF(points);
+            if (QFontMetrics(f.font).size(Qt::TextShowMnemonic, f.label->text()).width() > f.width) return false;
+        }
+        return true;
+    };
+    while (size > kSmallest && !allFit(size)) size = std::max(kSmallest, size - kStep);
+    for (Fit& f : fits) {
+        f.font.setPointSizeF(size);
+        f.label->setFont(f.font);
+    }
+    return size;
 }
 
 }  // namespace ulbrix

@@ -143,8 +143,14 @@ void IgnoreWheelUnlessFocused(QComboBox* box);
 // Sets a caption label's buddy, so the control is named after its caption.
 void SetCaptionBuddy(QWidget* label, QWidget* control);
 
-// A caption wider than `width` pixels (a wider font than the one a fixed
-// layout was drawn for) is set a little smaller instead of being cut.
-void FitCaptionWidth(QWidget* label, int width);
+// A caption label and the width in pixels its text may take.
+struct CaptionSpace {
+    QWidget* label;
+    int width;
+};
+// Sets the captions of one window in one font: their parent's, or the largest
+// smaller size at which every caption fits its width, so none is cut and none
+// stands smaller than the others. Returns the point size set.
+qreal FitCaptions(std::span<const CaptionSpace> captions);
 
 }  // namespace ulbrix

@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindowRules.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "core/ModEnglish.h"
 #include "core/GlobalState.h"
@@ -35,6 +36,26 @@ WindowGeometryTw LoadWindowGeometry(QSettings& store) {
     g.height = readNumber(store, kHeight, def.height, true);
     store.endGroup();
     return g;
+}
+
+bool HasStoredWindowSize(QSettings& store) {
+    store.beginGroup(GeometryGroup);
+    const bool stored = readNumber(store, kWidth, 0, true) > 0 && readNumber(store, kHeight, 0, true) > 0;
+    store.endGroup();
+    return stored;
+}
+
+QRect FirstStartGeometry(std::span<const QSize> editorFrames, QSize around, QRect fallback, QRect screen) {
+    QSize editor(0, 0);
+    for (const QSize& s : editorFrames) editor = editor.expandedTo(s);
+    QSize size = (editor + around).expandedTo(fallback.size());
+    if (screen.isValid()) size = size.boundedTo(screen.size());
+    QRect r(fallback.topLeft(), size);
+    if (!screen.isValid()) return r;
+    // Kept on the screen: pushed left and up as far as its size needs.
+    r.moveLeft(std::clamp(r.left(), screen.left(), screen.right() + 1 - r.width()));
+    r.moveTop(std::clamp(r.top(), screen.top(), screen.bottom() + 1 - r.height()));
+    return r;
 }
 
 void SaveWindowGeometry(QSettings& store, const WindowGeometryTw& g) {

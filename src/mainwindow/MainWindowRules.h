@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QSettings;
 
@@ -36,6 +37,17 @@ inline const QString GeometryGroup = QStringLiteral("Settings");
 // one that is not a whole number takes its default, and so does a width or a
 // height that is not positive.
 WindowGeometryTw LoadWindowGeometry(QSettings& store);
+// Whether the store holds a size of its own (both MainWidth and MainHeight
+// usable): that size always wins over the first-start size.
+bool HasStoredWindowSize(QSettings& store);
+
+// The first start's place and size in pixels: the child-window area holds
+// the largest of the editors' frames (`editorFrames`, each with its frame's
+// title bar, borders and one cascade step), beside what the window adds
+// around that area (`around`: tree pane, menus, toolbar, status bar). Never
+// smaller than `fallback`, never larger than the available `screen`, and
+// moved to lie on it.
+QRect FirstStartGeometry(std::span<const QSize> editorFrames, QSize around, QRect fallback, QRect screen);
 void SaveWindowGeometry(QSettings& store, const WindowGeometryTw& g);
 
 // Heights of the tree pane's parts for an inner window height (twips); none

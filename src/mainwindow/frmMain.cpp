@@ -25,13 +25,17 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <map>
+#include <vector>
 
 #include "core/ModEnglish.h"
 #include "core/ModFreFile.h"
@@ -41,7 +45,9 @@
 #include "core/ModMsg.h"
 #include "core/Records.h"
 #include "editors/WindowCalls.h"
+#include "editors/EditorBase.h"
 #include "editors/channels/ChannelListEdit.h"
+#include "editors/channels/SpecialChannelMaps.h"
 #include "editors/settings/RogerBeepRules.h"
 #include "link/ImageValidation.h"
 #include "mainwindow/EditorTable.h"
@@ -465,11 +471,47 @@ void frmMain::wireTransfer() {
 
 // ---- loading, language and captions ----
 
+namespace {
+
+// The optional-features page whole, at the usual 9-point font; it scrolls in
+// a lower area.
+constexpr QSize kOptionalFeaturesPage(740, 956);
+
+// The largest editors as they open beside the channel editor: client size,
+// frame and one cascade step. The special-channel dialogs are the widest,
+// the optional-features page the tallest.
+std::vector<QSize> LargestEditorFrames(const QStyle* style) {
+    QStyleOptionTitleBar option;
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, &option);
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize around(2 * border + 10, title + border + title);
+    std::vector<QSize> sizes{kOptionalFeaturesPage + around};
+    for (const SpecialDialogMap* m : {&EmergencyDialogMap(), &DualWatchDialogMap(), &MemChannelDialogMap()})
+        sizes.push_back(QSize(px(m->clientWidth), px(m->clientHeight)) + around);
+    return sizes;
+}
+
+}  // namespace
+
 void frmMain::MDIForm_Load() {
     QSettings store(GeometryOrganisation, GeometryApplication);
     const WindowGeometryTw g = LoadWindowGeometry(store);
-    move(TwipsToPx(g.left), TwipsToPx(g.top));
-    resize(TwipsToPx(g.width), TwipsToPx(g.height));
+    QRect r(TwipsToPx(g.left), TwipsToPx(g.top), TwipsToPx(g.width), TwipsToPx(g.height));
+    if (!HasStoredWindowSize(store)) {
+        // Until the user sizes it, the window shows the largest editor whole where the screen allows.
+        const int mdiFrame = 2 * mdi_->frameWidth();
+        const QSize around(TwipsToPx(paneWidthTw_) + mdiFrame,
+                           menuBar()->sizeHint().height() + toolbar_->sizeHint().height() +
+                               statusBar()->sizeHint().height() + mdiFrame);
+        // The frame is not known before the window is shown: a title bar and thin borders.
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        const QMargins frame(4, title + 4, 4, 4);
+        const std::vector<QSize> editors = LargestEditorFrames(mdi_->style());
+        r = FirstStartGeometry(editors, around, r, screen()->availableGeometry().marginsRemoved(frame));
+        r.translate(-frame.left(), -frame.top());  // move() places the frame
+    }
+    move(r.topLeft());
+    resize(r.size());
 
     for (const MenuDef& d : kMenus)
         if (d.shown == Shown::Load)

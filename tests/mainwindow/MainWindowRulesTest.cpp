@@ -33,6 +33,36 @@ TEST(WindowGeometry, SavedValuesReadBackAsDecimalText) {
     EXPECT_EQ(LoadWindowGeometry(store), (WindowGeometryTw{1500, 30, 12000, 8025}));
 }
 
+TEST(WindowGeometry, OnlyAUsableWidthAndHeightCountAsAStoredSize) {
+    struct Case { const char* width; const char* height; bool stored; };
+    const Case cases[] = {{nullptr, nullptr, false}, {"9000", nullptr, false}, {"9000", "0", false},
+                          {"abc", "7000", false},    {"9000", "7000", true}};
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        QSettings store(dir.filePath("s.ini"), QSettings::IniFormat);
+        store.setValue("Settings/MainLeft", "1500");
+        if (c.width) store.setValue("Settings/MainWidth", c.width);
+        if (c.height) store.setValue("Settings/MainHeight", c.height);
+        EXPECT_EQ(HasStoredWindowSize(store), c.stored) << (c.width ? c.width : "-") << (c.height ? c.height : "-");
+    }
+}
+
+TEST(WindowGeometry, FirstStartHoldsTheLargestEditorWithinTheScreen) {
+    const QSize editors[] = {QSize(923, 370), QSize(748, 1006), QSize(300, 200)};
+    const QSize around(230, 100);
+    const QRect fallback(7, 7, 967, 700);
+    struct Case { std::span<const QSize> editors; QRect screen; QRect expected; };
+    const Case cases[] = {
+        {editors, QRect(0, 0, 2560, 1440), QRect(7, 7, 1153, 1106)},   // all of it
+        {editors, QRect(0, 0, 1920, 1040), QRect(7, 0, 1153, 1040)},   // as high as the screen, moved up
+        {editors, QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768)},     // the whole small screen
+        {editors, QRect(1920, 30, 1920, 1050), QRect(1920, 30, 1153, 1050)},  // onto a second screen
+        {{}, QRect(0, 0, 1920, 1040), fallback},                        // never below the fallback
+        {editors, QRect(), QRect(7, 7, 1153, 1106)},                    // no screen known
+    };
+    for (const Case& c : cases) EXPECT_EQ(FirstStartGeometry(c.editors, around, fallback, c.screen), c.expected) << c.screen.width();
+}
+
 TEST(PaneRules, HeightsChangeOnlyAbove1000Twips) {
     EXPECT_FALSE(ResizePaneHeights(1000));
     EXPECT_FALSE(ResizePaneHeights(0));

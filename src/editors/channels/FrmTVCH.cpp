@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QRegularExpressionValidator>
+#include <algorithm>
+#include <vector>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
@@ -58,7 +60,7 @@ struct ListPlace {
 const ListPlace kPlaces[] = {{"Combo10", "Label7", 105}, {"Combo1", "Label1", 465},  {"Combo5", "Label2", 825},
                              {"Combo6", "Label3", 1185}, {"Combo7", "Label4", 1545}, {"Combo8", "Label5", 1905},
                              {"Combo9", "Label6", 2265}};
-constexpr int kListLeft = 2280, kListWidth = 1335;
+constexpr int kListLeft = 2280, kListWidth = 1335, kGridRight = 360 + 4515;
 
 }  // namespace
 
@@ -144,14 +146,26 @@ void FrmTVCH::SetCaptionsByLanguage() {
     const CaptionRow label1[] = {{"Label1", &CapCurrentWeatherChannel}};
     applyCaptions(label1);
     rows_.applyCaptions();
-    // Each label ends 100 twips left of its list, and starts inside the window.
+    // Each label ends 100 twips left of its list and keeps 120 twips from the
+    // window's edge. A long caption moves the lists right, no further than the
+    // grid's right edge; the captions then share the one size that fits.
+    int widest = 0;
+    for (const ListPlace& p : kPlaces)
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(p.label)))
+            widest = std::max(widest, fontMetrics().size(Qt::TextShowMnemonic, label->text()).width());
+    const int listLeft = std::clamp(px(120) + widest + px(100), px(kListLeft), px(kGridRight - kListWidth));
+    std::vector<CaptionSpace> captions;
     for (const ListPlace& p : kPlaces) {
         auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
-        if (!label) continue;
-        FitCaptionWidth(label, px(kListLeft - 100));
+        if (auto* box = findChild<QComboBox*>(QString::fromLatin1(p.list))) box->move(listLeft, box->y());
+        if (label) captions.push_back({label, listLeft - px(100) - px(120)});
+    }
+    FitCaptions(captions);
+    for (const CaptionSpace& c : captions) {
+        auto* label = static_cast<QLabel*>(c.label);
         label->adjustSize();
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(px(kListLeft - 100) - label->width(), label->y(), label->width(), px(315));
+        label->setGeometry(listLeft - px(100) - label->width(), label->y(), label->width(), px(315));
     }
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
     // The number column is at least as wide as its caption.

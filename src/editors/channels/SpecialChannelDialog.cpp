@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <stdexcept>
+#include <vector>
 
 #include "core/GlobalState.h"
 #include "editors/ComboHelpers.h"
@@ -45,6 +46,8 @@ void SpecialChannelDialog::buildControls() {
     int highest = 0;
     for (const SpecialControl& c : map_.controls) highest = std::max(highest, c.combo);
     combos_.assign(static_cast<std::size_t>(highest + 1), nullptr);
+    // The captions that are seen share one size; those of the hidden frame fit on their own.
+    std::vector<CaptionSpace> captions, unseen;
     for (const SpecialControl& c : map_.controls) {
         QGroupBox* frame = frames[static_cast<int>(c.frame)];
         auto* box = new QComboBox(frame);
@@ -56,11 +59,13 @@ void SpecialChannelDialog::buildControls() {
         // The label ends just before its list, on the list's line.
         label->setGeometry(px(c.labelLeft), px(c.listTop), px(c.listLeft - c.labelLeft - 30), px(315));
         label->setBuddy(box);
-        FitCaptionWidth(label, label->width());
+        (frame->isHidden() ? unseen : captions).push_back({label, label->width()});
         combos_[static_cast<std::size_t>(c.combo)] = box;
         const int index = c.combo;
         onPick(box, [this, index](int) { Combo1_Click(index); });
     }
+    FitCaptions(captions);
+    FitCaptions(unseen);
     save_ = new QPushButton(QStringLiteral("Save"), this);
     save_->setObjectName(QStringLiteral("cmdSave"));
     save_->setGeometry(px(map_.saveLeft), px(map_.saveTop), px(990), px(360));

@@ -11,6 +11,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <algorithm>
+#include <vector>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
@@ -248,6 +249,15 @@ void FrmDTMF::AlignLabels() {
         {"Label1_4", "Combo1_4"}, {"Label2_0", "Text1"},    {"Label2_1", "Combo2_0"}, {"Label2_2", "Combo2_1"},
         {"Label2_3", "Combo2_2"}, {"Label2_4", "Combo2_3"}, {"Label3_0", "Text2"},    {"Label3_1", "Combo3"},
     };
+    // One size for all captions: the largest at which each fits left of its
+    // control, 120 twips from its page's edge.
+    std::vector<CaptionSpace> captions;
+    for (const Pair& p : pairs) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
+        auto* control = findChild<QWidget*>(QString::fromLatin1(p.control));
+        if (label && control) captions.push_back({label, control->x() - px(100) - px(120)});
+    }
+    FitCaptions(captions);
     for (const Pair& p : pairs) {
         auto* label = findChild<QLabel*>(QString::fromLatin1(p.label));
         auto* control = findChild<QWidget*>(QString::fromLatin1(p.control));

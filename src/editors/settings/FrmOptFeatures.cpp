@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -119,7 +121,18 @@ QSize FrmOptFeatures::sizeHint() const {
     if (auto* content = findChild<QWidget*>(QStringLiteral("OptContent")))
         want = content->sizeHint() + QSize(40, 60);
     if (QMdiArea* area = ChildFormHost()) {
-        const QSize room = area->viewport()->size() - QSize(24, 40);
+        // The room below and right of where the cascade puts the frame, less
+        // the frame's title bar and borders, so Help and Close stay in view.
+        QSize step(0, 0), frameSize(8, 28);
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+            QStyleOptionTitleBar option;
+            option.initFrom(frame);
+            const int title = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, frame);
+            const int border = frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+            frameSize = QSize(2 * border, title + border);
+            step = QSize(10, title) * std::max<qsizetype>(0, area->subWindowList().indexOf(frame));
+        }
+        const QSize room = area->viewport()->size() - frameSize - step - QSize(4, 4);
         if (room.isValid()) want = want.boundedTo(room);
     }
     return want;

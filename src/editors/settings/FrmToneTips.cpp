@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabBar>
+#include <vector>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
@@ -162,26 +163,51 @@ void FrmToneTips::SetLanguageText() {
     auto label = [this](const QString& name) { return Frame1->findChild<QLabel*>(name); };
     label(QStringLiteral("Label1_0"))->setText(GetRBText(29002));
     label(QStringLiteral("Label2_0"))->setText(GetRBText(29003));
+    for (int side = 0; side < 2; ++side) {
+        label(QStringLiteral("Label3_%1").arg(side))->setText(GetRBText(29004));
+        label(QStringLiteral("Label4_%1").arg(side))->setText(GetRBText(29005));
+    }
+    for (int i = 0; i < RBToneCount; ++i) label(QStringLiteral("Label5_%1").arg(i))->setText(GetRBText(29100 + i));
+    fitCaptions();
     alignLeftOf(label(QStringLiteral("Label1_0")), Combo1);
     alignLeftOf(label(QStringLiteral("Label2_0")), Combo2);
     for (int side = 0; side < 2; ++side) {
         QLabel* freq = label(QStringLiteral("Label3_%1").arg(side));
         QLabel* length = label(QStringLiteral("Label4_%1").arg(side));
-        freq->setText(GetRBText(29004));
-        length->setText(GetRBText(29005));
         freq->adjustSize();
         length->adjustSize();
         SetCaptionBuddy(freq, Combo3.at(static_cast<std::size_t>(7 * side)));
         SetCaptionBuddy(length, Combo4.at(static_cast<std::size_t>(7 * side)));
     }
-    for (int i = 0; i < RBToneCount; ++i) {
-        QLabel* name = label(QStringLiteral("Label5_%1").arg(i));
-        name->setText(GetRBText(29100 + i));
-        alignLeftOf(name, Combo3.at(static_cast<std::size_t>(i)));
-    }
+    for (int i = 0; i < RBToneCount; ++i)
+        alignLeftOf(label(QStringLiteral("Label5_%1").arg(i)), Combo3.at(static_cast<std::size_t>(i)));
     Command1->setText(GetRBText(29006));
     Command2->setText(GetRBText(29007));
     SetCommonButtonCaptions(this);
+}
+
+void FrmToneTips::fitCaptions() {
+    // The room of each caption: left of its list from the list or divider
+    // before it, or above its column up to the next caption; 120 twips apart.
+    const int gap = px(120), divider = px(5040) + 2;
+    auto label = [this](const QString& name) { return Frame1->findChild<QLabel*>(name); };
+    std::vector<CaptionSpace> captions{
+        {label(QStringLiteral("Label1_0")), Combo1->x() - px(100) - gap},
+        {label(QStringLiteral("Label2_0")), Combo2->x() - px(100) - (Combo1->geometry().right() + gap)},
+    };
+    for (int side = 0; side < 2; ++side) {
+        QLabel* freq = label(QStringLiteral("Label3_%1").arg(side));
+        QLabel* length = label(QStringLiteral("Label4_%1").arg(side));
+        const int end = side == 0 ? divider : Frame1->width();
+        captions.push_back({freq, length->x() - gap - freq->x()});
+        captions.push_back({length, end - gap - length->x()});
+    }
+    for (int i = 0; i < RBToneCount; ++i) {
+        const int start = i >= 7 ? divider + gap : gap;
+        captions.push_back({label(QStringLiteral("Label5_%1").arg(i)),
+                            Combo3.at(static_cast<std::size_t>(i))->x() - px(100) - start});
+    }
+    FitCaptions(captions);
 }
 
 void FrmToneTips::InitToneCombos() {

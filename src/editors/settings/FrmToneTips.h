@@ -49,6 +49,7 @@ protected:
 private:
     void buildControls();
     void SetLanguageText();
+    void fitCaptions();
     void InitToneCombos();
     void ShowRBPattern();
     void TabStrip1_Click(int index);
