@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"
 

@@ -11,7 +11,7 @@
 
 #include "editors/EditorBase.h"
 #include "editors/channels/SpecialChannelMaps.h"
-#include "mainwindow/ChildForms.h"
+#include "platform/widgets/ChildForms.h"
 #include "mainwindow/frmMain.h"
 #include "support/RunningProgram.h"
 #include "support/Support.h"
