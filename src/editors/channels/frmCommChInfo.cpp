@@ -763,23 +763,17 @@ void frmCommChInfo::GridNextCol() {
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Enter and Down commit the row where the edit began, then move down
-        // one row; Up commits and moves up. Page keys would move the grid
-        // behind the box, so the box keeps them.
+        // The box commits on Enter, Up and Down; Enter and Down then move
+        // down one row from where the edit began, Up moves up.
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_Down:
             moveStep_ = text1_->isOpen() ? 1 : 0;
             break;
         case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (!text1_->isOpen()) break;
-            moveStep_ = key->key() == Qt::Key_Up ? -1 : 1;
-            Trap(handlerErrorText(), [this] { SaveShowGridData(); });
-            return true;
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            return text1_->isOpen();
+            moveStep_ = text1_->isOpen() ? -1 : 0;
+            break;
         default:
             break;
         }

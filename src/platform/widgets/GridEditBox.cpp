@@ -47,10 +47,22 @@ bool DropsKey(const QKeyEvent& event, const std::function<bool(QChar)>& accept) 
 }
 
 void GridEditBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // Up and Down act as Enter: the grid behind an open box never moves
+        // to another row than the one being edited.
         event->accept();
         if (open_) emit commitRequested();
         return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->accept();
+        return;
+    default:
+        break;
     }
     if (DropsKey(*event, accept_)) {
         event->accept();

@@ -1,7 +1,7 @@
 // The text box laid over a grid cell for typing in place. Its key filter drops
 // what the box does not take as it is typed; the owner adds a validator for
 // every other way in (paste, middle click, drag and drop, input methods). It
-// asks to be committed on Enter and when the focus leaves it for anything but
+// asks to be committed on Enter (and Up or Down) and when the focus leaves it for anything but
 // its own pop-up; the owner also commits on close and on deactivation.
 #pragma once
 
