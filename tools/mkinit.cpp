@@ -21,13 +21,6 @@ namespace {
 
 enum Mode { FM = 0, AM = 1, USB = 2, LSB = 3, CW = 5 };
 
-// Standard 40-channel CB plan in kHz (channel 23 sits above 24 and 25).
-constexpr std::array<int, 40> kCb40 = {
-    26965, 26975, 26985, 27005, 27015, 27025, 27035, 27055, 27065, 27075,
-    27085, 27105, 27115, 27125, 27135, 27155, 27165, 27175, 27185, 27205,
-    27215, 27225, 27255, 27235, 27245, 27265, 27275, 27285, 27295, 27305,
-    27315, 27325, 27335, 27345, 27355, 27365, 27375, 27385, 27395, 27405};
-
 QString MHz(long hz) { return QString::number(static_cast<double>(hz) / 1e6, 'f', 6); }
 
 void Add(int band, int group, int number, long hz, int mode) {
@@ -39,18 +32,9 @@ void Add(int band, int group, int number, long hz, int mode) {
 }
 
 void AddCbPlans() {
-    // group: EU, PL, DE, EC, U, IN, UK
-    for (int n = 1; n <= 40; ++n) {
-        const long hz = kCb40[static_cast<std::size_t>(n - 1)] * 1000L;
-        Add(BandCB, 1, n, hz, FM);
-        Add(BandCB, 2, n, hz - 5000, FM);  // the plan 5 kHz below
-        Add(BandCB, 3, n, hz, FM);
-        Add(BandCB, 4, n, hz, FM);
-        Add(BandCB, 5, n, hz, AM);
-        Add(BandCB, 6, n, hz, AM);
-        Add(BandCB, 7, n, 27601250L + (n - 1) * 10000L, FM);
-    }
-    for (int n = 41; n <= 80; ++n) Add(BandCB, 3, n, 26565000L + (n - 41) * 10000L, FM);
+    for (int plan = 1; plan <= 7; ++plan)
+        for (int n = 1; n <= CbPlanChannelCount(plan); ++n)
+            if (!AddCbPlanChannel(plan, n)) std::fprintf(stderr, "mkinit: no room for CB plan %d channel %d\n", plan, n);
 }
 
 struct Entry { int number; long hz; int mode; };

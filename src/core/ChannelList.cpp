@@ -1,5 +1,7 @@
 #include "core/ChannelList.h"
 
+#include <array>
+
 #include <algorithm>
 
 #include "core/GlobalState.h"
@@ -47,19 +49,29 @@ bool AddChannel(int number, int band, int group, const QString& frequency) {
     return AppendChannel(band, group, r);
 }
 
-bool AddCbPlanFirstChannel(int plan) {
-    // As the new-document template builds the plans: EU, PL (5 kHz below), DE,
-    // EC, U and IN (AM) on the 40-channel plan, UK on its own.
-    struct First {
-        const char* mhz;
-        Integer mode;
-    };
-    static constexpr First Firsts[7] = {{"26.965000", 0}, {"26.960000", 0}, {"26.965000", 0}, {"26.965000", 0},
-                                        {"26.965000", 1}, {"26.965000", 1}, {"27.601250", 0}};
-    if (plan < 1 || plan > 7) return false;
-    const First& f = Firsts[plan - 1];
-    if (!AddChannel(1, BandCB, plan, QString::fromLatin1(f.mhz))) return false;
-    ChannelTable(BandCB, WorkDocument.ChannelCount(BandCB, plan), plan).Mode = f.mode;
+// Channel n of the standard 40-channel plan in kHz (23 sits above 24 and 25).
+constexpr std::array<int, 40> Cb40Khz = {
+    26965, 26975, 26985, 27005, 27015, 27025, 27035, 27055, 27065, 27075,
+    27085, 27105, 27115, 27125, 27135, 27155, 27165, 27175, 27185, 27205,
+    27215, 27225, 27255, 27235, 27245, 27265, 27275, 27285, 27295, 27305,
+    27315, 27325, 27335, 27345, 27355, 27365, 27375, 27385, 27395, 27405};
+
+int CbPlanChannelCount(int plan) { return plan == 3 ? 80 : plan >= 1 && plan <= 7 ? 40 : 0; }
+
+long CbPlanChannelHz(int plan, int n) {
+    if (n < 1 || n > CbPlanChannelCount(plan)) return 0;
+    if (plan == 7) return 27601250L + (n - 1) * 10000L;
+    if (n > 40) return 26565000L + (n - 41) * 10000L;  // DE's channels below the 40
+    const long hz = Cb40Khz[static_cast<std::size_t>(n - 1)] * 1000L;
+    return plan == 2 ? hz - 5000 : hz;
+}
+
+Integer CbPlanMode(int plan) { return plan == 5 || plan == 6 ? 1 : 0; }  // U and IN on AM
+
+bool AddCbPlanChannel(int plan, int n) {
+    const long hz = CbPlanChannelHz(plan, n);
+    if (hz == 0 || !AddChannel(n, BandCB, plan, QString::number(static_cast<double>(hz) / 1e6, 'f', 6))) return false;
+    ChannelTable(BandCB, WorkDocument.ChannelCount(BandCB, plan), plan).Mode = CbPlanMode(plan);
     return true;
 }
 

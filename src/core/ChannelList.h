@@ -31,9 +31,15 @@ bool AddChannel(int number, int band, int group, const QString& frequency);
 // Appends `record` to (band, group); false, changing nothing, when the band or
 // group is out of range or the group is at its slot limit.
 bool AppendChannel(int band, int group, const ChannelRecord& record);
-// Appends channel 1 of CB plan `plan` (1..7) with the frequency and mode that
-// plan's channel 1 has in a new document; false as AddChannel.
-bool AddCbPlanFirstChannel(int plan);
+// The CB plans of a new document: EU, PL (5 kHz below), DE (80 channels),
+// EC, U and IN (AM) on the 40-channel plan, UK on its own. Channel n of a
+// plan in Hz (0 when the plan has no such channel), and the plan's mode.
+int CbPlanChannelCount(int plan);
+long CbPlanChannelHz(int plan, int n);
+Integer CbPlanMode(int plan);
+// Appends channel n of CB plan `plan` (1..7) as a new document has it; false
+// as AddChannel, or when the plan has no such channel.
+bool AddCbPlanChannel(int plan, int n);
 
 // Removes the channel in `slot` (1..count) of (band, group): the channels
 // after it move down one slot, the count shrinks by one and the slot left

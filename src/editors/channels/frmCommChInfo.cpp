@@ -501,7 +501,7 @@ void frmCommChInfo::Combo1_Click(int index) {
     InitComboWorkGroup();
     if (addDefault) {
         if (band != BandCB) AddGroupDefaultChannel(band, group);
-        else if (AddCbPlanFirstChannel(group) && ReShowGridHook) ReShowGridHook(1);
+        else if (AddCbPlanChannel(group, 1) && ReShowGridHook) ReShowGridHook(1);
         RevalidateChannelRefs(band, group);
     }
 }

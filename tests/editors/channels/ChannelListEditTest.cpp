@@ -167,7 +167,7 @@ TEST_F(CbPlanEdits, EveryPlansChannelsPasteBackAndItsFirstIsTheNewDocuments) {
     for (int plan = 1; plan <= 7; ++plan) {
         const ChannelRecord first = ChannelTable(BandCB, FindChannelPos(1, BandCB, plan), plan);
         WorkDocument.ChannelCount(BandCB, plan) = 0;
-        ASSERT_TRUE(AddCbPlanFirstChannel(plan));
+        ASSERT_TRUE(AddCbPlanChannel(plan, 1));
         EXPECT_EQ(ChannelTable(BandCB, 1, plan).RxFreq, first.RxFreq) << plan;
         EXPECT_EQ(ChannelTable(BandCB, 1, plan).Mode, first.Mode) << plan;
     }
