@@ -645,7 +645,7 @@ void frmCommChInfo::ShowCurrentRowDetail() {
     label5(20)->setVisible(memory);
     if (memory) {
         QComboBox* refs = combo8(22);
-        SetItems(refs, MemRefItems(band, group));
+        SetItems(refs, MemRefItems(band, MemRefPlan(group, *rr.record)));
         if (rr.record->MemRefCh == 255) refs->setCurrentIndex(0);
         else SelectComboText(refs, QString::number(rr.record->MemRefCh));
     }
@@ -695,8 +695,16 @@ void frmCommChInfo::Combo8_Click(int index) {
     const int picked = box->currentIndex();
     if (index == 22 || index == 23) {
         if (!rr.memEntry) return;
-        if (index == 22) StoreMemRef(*rr.record, box->currentText());
-        else StoreMemRefBand(*rr.record, picked);
+        if (index == 22) {
+            StoreMemRef(*rr.record, box->currentText());
+        } else {
+            StoreMemRefBand(*rr.record, picked);
+            // The channel number stays when the plan now chosen has it; else the entry is free.
+            const QString number = QString::number(rr.record->MemRefCh);
+            if (rr.record->MemRefCh != 255 && !MemRefItems(band, MemRefPlan(group, *rr.record)).contains(number))
+                StoreMemRef(*rr.record, QStringLiteral("Off"));
+            ShowCurrentRowDetail();  // the channel list is the chosen plan's
+        }
         grid_->setTextMatrix(row, 1, MemRowFrequency(band, group, *rr.record));
         return;
     }

@@ -17,6 +17,7 @@
 #include "core/ModFreFile.h"
 #include "core/ModInitV.h"
 #include "core/ModVersion.h"
+#include "editors/ComboHelpers.h"
 #include "editors/channels/ChannelGridModel.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "link/RadioImage.h"
@@ -264,6 +265,30 @@ TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
     EXPECT_EQ(w.ShownChannelPosition(), (QList<int>{1, 16, 1}));
     EXPECT_EQ(w.grid()->rows(), 100);
     EXPECT_EQ(w.grid()->textMatrix(99, 0), "M99");
+}
+
+// In the block plans 5 and 7 share, an entry's channel list is the plan it refers to.
+TEST_F(ChannelEditor, ASharedMemoryEntryListsTheChannelsOfItsOwnPlan) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.Settings.CurGroupIndex[0] = 7;
+    Fill(BandCB, 5, {1, 10});
+    Fill(BandCB, 7, {1, 2});
+    ChannelRecord& e = MemChannelList(65);
+    e = ChannelRecord{};
+    e.ChNo = 65;
+    e.InUse = 1;
+    e.MemRefCh = 10;
+    e.MemRefBand = 0;  // plan 5
+    frmCommChInfo& w = open();
+    w.grid()->setRow(41);
+    EXPECT_EQ(w.combo8(22)->currentText(), "10");
+    EXPECT_FALSE(w.grid()->textMatrix(41, 1).isEmpty());
+    pick(w.combo8(23), 1);  // plan 7 has no channel 10: the entry is free
+    EXPECT_EQ(e.InUse, 0);
+    EXPECT_EQ(e.MemRefCh, 255);
+    EXPECT_EQ(w.combo8(22)->currentText(), "Off");
+    EXPECT_EQ(ComboItems(w.combo8(22)), QStringList({"Off", "1", "2"}));
+    EXPECT_TRUE(w.grid()->textMatrix(41, 1).isEmpty());
 }
 
 TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
