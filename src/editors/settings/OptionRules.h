@@ -86,6 +86,9 @@ QString RowLabelName(const OptionRow& row);
 // The index a control shows for the working document (-1: no selection).
 // `items` are the control's items. Nothing is stored.
 int ShownIndex(const OptionRow& row, const QStringList& items);
+// False when the control would show a stand-in (item 0, a rounded or an
+// empty choice) for what the working document holds.
+bool ShowsStoredValue(const OptionRow& row, const QStringList& items);
 
 // ---- storing ----
 // What a stored pick asks of the window afterwards.
