@@ -1,5 +1,7 @@
 #include "editors/ShownValueCheck.h"
 
+#include <functional>
+
 #include "core/GlobalState.h"
 #include "editors/ControlRows.h"
 #include "editors/channels/ChannelGridModel.h"
@@ -79,18 +81,23 @@ void CheckOptions(std::vector<ImageProblem>& out) {
     }
 }
 
-void CheckRows(std::vector<ImageProblem>& out, const ProblemPlace& p, std::span<const ControlRow> rows) {
-    for (const ControlRow& row : rows) {
+// A row's list must hold the value its get reads; a row is named by the
+// record word it shows, as the write check names it.
+void CheckRows(std::vector<ImageProblem>& out, const ProblemPlace& p, std::span<const ControlRow> rows,
+               const std::function<QString(std::size_t row)>& name) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow& row = rows[i];
         if (!row.items || !row.get) continue;  // a check box shows 0/1 of its own
         const QStringList items = row.items();
         const int v = row.get();
         if (v >= 0 && v < items.size()) continue;
-        NotAnItem(out, p, CaptionName(row.caption, row.objectName), v, items);
+        NotAnItem(out, p, name(i), v, items);
     }
 }
 
 void CheckWeather(std::vector<ImageProblem>& out) {
-    CheckRows(out, WeatherSettingsPlace(), WeatherSettingRows());
+    CheckRows(out, WeatherSettingsPlace(), WeatherSettingRows(),
+              [](std::size_t i) { return QStringLiteral("Weather(%1)").arg(WeatherSettingWord(i)); });
     const QStringList wide = WeatherWideItems();
     for (int r = 1; r <= WeatherChannelRows; ++r) {
         const WeatherChannelRecord& e = WeatherEntry(r);
@@ -104,7 +111,8 @@ void CheckWeather(std::vector<ImageProblem>& out) {
 
 void CheckDtmf(std::vector<ImageProblem>& out) {
     const ProblemPlace p{-1, 0, 0, QStringLiteral("DTMF settings"), QStringLiteral("DTMF 设置")};
-    CheckRows(out, p, DtmfEncodeRows());
+    // The encode rows show DtmfSettings(0), (1), ... in row order.
+    CheckRows(out, p, DtmfEncodeRows(), [](std::size_t i) { return QStringLiteral("DtmfSettings(%1)").arg(i); });
 }
 
 // The "Current Work Channel" list offers the group's numbered channels; plan

@@ -14,11 +14,12 @@
 namespace ulbrix {
 
 // One problem per stored value a visible list would show as a stand-in: the
-// optional features' lists and check boxes, the weather settings and the
-// Wide column of the weather entries in use, the DTMF encode lists, every
-// group's work channel (one of the channels its list offers; 1 in an empty
-// group) and the CB memory entries in use whose channel is gone. Empty when
-// every value shows as it is stored.
+// optional features' visible lists and check boxes (CW Freq aside: the
+// templates hold 0 there), the weather settings and the Wide column of the
+// weather entries in use, the DTMF encode lists, every group's work channel
+// (one of the channels its list offers; 1 in an empty group) and the CB
+// memory entries in use whose channel is gone. Empty when every value shows
+// as it is stored.
 std::vector<ImageProblem> CheckShownValues(const DocumentImage& doc, const ChannelTableType& channels,
                                            const MemChannelListType& memList);
 

@@ -37,6 +37,8 @@ void SetSetting(int picked) {
     Setting(W) = static_cast<Integer>(picked);
 }
 
+// The word each row shows, in row order.
+constexpr int kSettingWords[] = {WxOnOff, WxAlert, WxScanState, WxVfo, WxStep, WxSql};
 const ControlRow kSettingRows[] = {
     {"Combo10", "Label7", &CapWxOnOff, OffOn, GetSetting<WxOnOff>, SetSetting<WxOnOff>},
     {"Combo5", "Label2", &CapAlert, OffOn, GetSetting<WxAlert>, SetSetting<WxAlert>},
@@ -48,7 +50,11 @@ const ControlRow kSettingRows[] = {
 
 }  // namespace
 
+static_assert(std::size(kSettingWords) == std::size(kSettingRows));
+
 std::span<const ControlRow> WeatherSettingRows() { return kSettingRows; }
+
+int WeatherSettingWord(std::size_t row) { return kSettingWords[row < std::size(kSettingWords) ? row : 0]; }
 
 QStringList WeatherWideItems() { return TrItems(CapNarrowWide); }
 

@@ -44,6 +44,8 @@ QString FormatWeatherFrequency(double f);
 // window's own): the window shows them, and Open and Write check that each
 // stored value is an item of its list.
 std::span<const ControlRow> WeatherSettingRows();
+// The settings word row `row` of those shows.
+int WeatherSettingWord(std::size_t row);
 // The W/N items of the grid's Wide column.
 QStringList WeatherWideItems();
 

@@ -135,6 +135,13 @@ Shown WithText(const QString& text, const QStringList& items) {
     return {ByText(text, items), !text.isEmpty() && items.contains(text)};
 }
 
+// The item of `all` at v, found by its text in `items` (item 0 when absent);
+// GetComboItem takes the first item for a v outside `all`.
+Shown Through(const QStringList& all, long v, const QStringList& items) {
+    const Shown s = WithText(GetComboItem(all, static_cast<int>(v)), items);
+    return {s.index, s.exact && v >= 0 && v < all.size()};
+}
+
 Shown ShownOf(const OptionRow& row, const QStringList& items) {
     const long v = FieldValue(row.field, WorkDocument);
     switch (row.rule) {
@@ -151,7 +158,7 @@ Shown ShownOf(const OptionRow& row, const QStringList& items) {
     case OptRule::CwFreq:
         return At(static_cast<int>(v) - 30, items);
     case OptRule::Key:
-        return WithText(GetComboItem(TrItems(CapKeyFunction), static_cast<int>(v)), items);
+        return Through(TrItems(CapKeyFunction), v, items);
     case OptRule::BeepHigh:
         return At(static_cast<int>((v / 128) & 1), items);
     case OptRule::BeepLow:
@@ -161,7 +168,7 @@ Shown ShownOf(const OptionRow& row, const QStringList& items) {
     case OptRule::Dtmf:
         return WithText(QString::number(v), items);
     case OptRule::Mode:
-        return WithText(GetComboItem(FillModeCombo(), static_cast<int>(v)), items);
+        return Through(FillModeCombo(), v, items);
     case OptRule::Flag:
     case OptRule::ModeEnable:
         return {ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault)), v == 0 || v == 1};
