@@ -70,7 +70,20 @@ void CheckOptions(std::vector<ImageProblem>& out) {
         // first item; only the values 0 to 29 fall outside it.
         if (row.rule == OptRule::CwFreq) continue;
         const QStringList items = row.items ? row.items() : QStringList{};
-        if (ShowsStoredValue(row, items)) continue;
+        bool shown = false;
+        if (row.rule == OptRule::ClaSet) {
+            // T and RT stay stored across a switch to CB, whose list lacks
+            // them, and show again back in HF or HAM.
+            const long v = FieldValue(row.field, WorkDocument);
+            shown = v >= 0 && v < ClaSetItems(BandHF).size();
+        } else if (row.rule == OptRule::Key) {
+            // The VFO key is offered only while the radio has the option; a
+            // file saved then opens later without it.
+            shown = ShowsStoredValue(row, KeyListItems(true));
+        } else {
+            shown = ShowsStoredValue(row, items);
+        }
+        if (shown) continue;
         const long v = FieldValue(row.field, WorkDocument);
         const QString name = CaptionName(row.caption, row.fixedCaption ? row.fixedCaption : row.objectName);
         if (row.kind == OptKind::Check)

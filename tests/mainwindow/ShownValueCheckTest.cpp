@@ -63,6 +63,8 @@ TEST_F(ShownValueCheckTest, OpenRefusesStandInsWithTheWritesReasonsAndKeepsTheDo
         {"rounded time-out", [&] { s.Tot = 31; }, "Option settings: TOT is 31"},
         {"public mode", [&] { s.HFPublic[PubMode] = 9; }, "Option settings: Mode is 9"},
         {"option check box", [&] { s.OptionFlagB = 2; }, "is 2 but must be 0 or 1."},
+        {"CLA SET past RT", [&] { s.ClaSet = 4; }, "Option settings: CLA.SET is 4"},
+        {"key function", [&] { s.KeyWordLast = 99; }, "is 99, which its list"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,6 +130,11 @@ TEST_F(ShownValueCheckTest, TypicalEditsKeepTheDocumentWritable) {
              RevalidateChannelRefs(BandHF, 2);
          }},
         {"group valid off", [&] { s.GroupValid(BandHF, 2) = 0; }},
+        {"CLA SET RT, then band CB", [&] {
+             WorkDocument.Band = BandHF;
+             s.ClaSet = 3;
+             WorkDocument.Band = BandCB;
+         }},
     };
     for (const auto& [name, edit] : edits) {
         SCOPED_TRACE(name);

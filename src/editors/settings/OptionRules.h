@@ -108,6 +108,8 @@ StoreResult StorePick(const OptionRow& row, int index, const QStringList& items,
 // ---- single rules, exposed for the window and for tests ----
 int TotIndexOf(int tot);
 QStringList KeyListItems(bool withVfo);
+// The CLA SET items of a band: CB has no T and RT.
+QStringList ClaSetItems(int band);
 // Entry number of CapKeyFunction for a key-list text, 0 when unknown.
 int KeyEntryOfText(const QString& text);
 // Key-function enables: Pf Key when the hand type is 0 or 1, P1..P4 otherwise.
