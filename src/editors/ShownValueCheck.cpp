@@ -57,10 +57,11 @@ void NotAnItem(std::vector<ImageProblem>& out, const ProblemPlace& p, const QStr
                               QStringLiteral("为 %1，其列表（%2）无法显示").arg(v).arg(ItemsText(items))));
 }
 
-// A control's name in the reasons: its English caption, as the window shows it.
-QString CaptionName(const TextTable* caption, const char* fixed) {
-    if (caption) return (*caption)(1).trimmed();
-    return fixed ? QString::fromUtf8(fixed) : QString();
+// A control's name in the reasons: its English caption, as the window shows
+// it; its object name while a window has not yet filled its captions.
+QString CaptionName(const OptionRow& row) {
+    const QString text = row.caption ? (*row.caption)(1).trimmed() : QString::fromUtf8(row.fixedCaption ? row.fixedCaption : "");
+    return text.isEmpty() ? QString::fromLatin1(row.objectName) : text;
 }
 
 void CheckOptions(std::vector<ImageProblem>& out) {
@@ -85,7 +86,7 @@ void CheckOptions(std::vector<ImageProblem>& out) {
         }
         if (shown) continue;
         const long v = FieldValue(row.field, WorkDocument);
-        const QString name = CaptionName(row.caption, row.fixedCaption ? row.fixedCaption : row.objectName);
+        const QString name = CaptionName(row);
         if (row.kind == OptKind::Check)
             out.push_back(MakeProblem(OptionsPlace(), name, QStringLiteral("is %1 but must be 0 or 1").arg(v),
                                       QStringLiteral("为 %1，必须为 0 或 1").arg(v)));
