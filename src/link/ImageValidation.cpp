@@ -28,14 +28,13 @@ QString Shown(const std::string& raw) {
     return out;
 }
 
-// Where a problem lies, in both languages.
-struct Place {
-    int band = -1;
-    int group = 0;
-    int channel = 0;
-    QString en;
-    QString zh;
-};
+using Place = ProblemPlace;
+
+QString GroupLabel(const DocumentImage& doc, int b, int g) {
+    if (g == MemGroupOf(b)) return QStringLiteral("MEM");
+    if (g == VfoGroupOf(b)) return QStringLiteral("VFO");
+    return QString::fromLatin1(TrimNull(doc.Settings.GroupName(b, g)));
+}
 
 class Checker {
 public:
@@ -62,20 +61,9 @@ private:
     const MemChannelListType& mem;
     std::vector<ImageProblem> problems;
 
-    QString groupLabel(int b, int g) const {
-        if (g == MemGroupOf(b)) return QStringLiteral("MEM");
-        if (g == VfoGroupOf(b)) return QStringLiteral("VFO");
-        return QString::fromLatin1(TrimNull(doc.Settings.GroupName(b, g)));
-    }
-
-    Place options() const { return {-1, 0, 0, QStringLiteral("Option settings"), QStringLiteral("选项设置")}; }
+    Place options() const { return OptionsPlace(); }
     Place band(int b) const { return {b, 0, 0, QString::fromLatin1(BandName(b)), QString::fromLatin1(BandName(b))}; }
-    Place group(int b, int g) const {
-        const QString name = groupLabel(b, g);
-        const QString suffix = name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(name);
-        return {b, g, 0, QStringLiteral("%1 group %2%3").arg(BandName(b)).arg(g).arg(suffix),
-                QStringLiteral("%1 第%2组%3").arg(BandName(b)).arg(g).arg(suffix)};
-    }
+    Place group(int b, int g) const { return GroupPlace(doc, b, g); }
     Place channel(int b, int g, int n) const {
         Place p = group(b, g);
         p.channel = n;
@@ -89,29 +77,10 @@ private:
         p.zh += QStringLiteral("，第 %1 行").arg(s);
         return p;
     }
-    // Entries come in blocks of 16 per CB plan; plans 5 and 7 share a block.
-    Place memoryEntry(int i) const {
-        const int plan = (i - 1) / 16 + 1;
-        const int m = (i - 1) % 16 + 1;
-        QString groups = QString::number(plan), names = groupLabel(BandCB, plan);
-        if (plan == 5) {
-            groups += QStringLiteral("/7");
-            names += QLatin1Char('/') + groupLabel(BandCB, 7);
-        }
-        return {BandCB, plan, i,
-                QStringLiteral("CB group %1 \"%2\", memory channel M%3 (entry %4)").arg(groups, names).arg(m).arg(i),
-                QStringLiteral("CB 第%1组 \"%2\"，存储信道 M%3（第 %4 项）").arg(groups, names).arg(m).arg(i)};
-    }
+    Place memoryEntry(int i) const { return MemoryEntryPlace(doc, i); }
 
     void add(const Place& p, const QString& field, const QString& en, const QString& zh) {
-        ImageProblem x;
-        x.band = p.band;
-        x.group = p.group;
-        x.channel = p.channel;
-        x.field = field;
-        x.english = QStringLiteral("%1: %2 %3.").arg(p.en, field, en);
-        x.chinese = QStringLiteral("%1：%2 %3。").arg(p.zh, field, zh);
-        problems.push_back(x);
+        problems.push_back(MakeProblem(p, field, en, zh));
     }
 
     void range(const Place& p, const QString& field, long v, long lo, long hi) {
@@ -245,7 +214,7 @@ private:
     }
 
     void checkWeather() {
-        const Place settings{-1, 0, 0, QStringLiteral("Weather settings"), QStringLiteral("气象设置")};
+        const Place settings = WeatherSettingsPlace();
         for (std::size_t k = 0; k < doc.Settings.Weather.w.size(); ++k)
             range(settings, QStringLiteral("Weather(%1)").arg(k), doc.Settings.Weather.w[k], 0,
                   k == WeatherCurrentChannelWord ? WeatherVfoEntry : 255);
@@ -267,6 +236,42 @@ private:
 };
 
 }  // namespace
+
+ProblemPlace OptionsPlace() { return {-1, 0, 0, QStringLiteral("Option settings"), QStringLiteral("选项设置")}; }
+
+ProblemPlace GroupPlace(const DocumentImage& doc, int b, int g) {
+    const QString name = GroupLabel(doc, b, g);
+    const QString suffix = name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(name);
+    return {b, g, 0, QStringLiteral("%1 group %2%3").arg(BandName(b)).arg(g).arg(suffix),
+            QStringLiteral("%1 第%2组%3").arg(BandName(b)).arg(g).arg(suffix)};
+}
+
+// Entries come in blocks of 16 per CB plan; plans 5 and 7 share a block.
+ProblemPlace MemoryEntryPlace(const DocumentImage& doc, int i) {
+    const int plan = (i - 1) / 16 + 1;
+    const int m = (i - 1) % 16 + 1;
+    QString groups = QString::number(plan), names = GroupLabel(doc, BandCB, plan);
+    if (plan == 5) {
+        groups += QStringLiteral("/7");
+        names += QLatin1Char('/') + GroupLabel(doc, BandCB, 7);
+    }
+    return {BandCB, plan, i,
+            QStringLiteral("CB group %1 \"%2\", memory channel M%3 (entry %4)").arg(groups, names).arg(m).arg(i),
+            QStringLiteral("CB 第%1组 \"%2\"，存储信道 M%3（第 %4 项）").arg(groups, names).arg(m).arg(i)};
+}
+
+ProblemPlace WeatherSettingsPlace() { return {-1, 0, 0, QStringLiteral("Weather settings"), QStringLiteral("气象设置")}; }
+
+ImageProblem MakeProblem(const ProblemPlace& p, const QString& field, const QString& en, const QString& zh) {
+    ImageProblem x;
+    x.band = p.band;
+    x.group = p.group;
+    x.channel = p.channel;
+    x.field = field;
+    x.english = QStringLiteral("%1: %2 %3.").arg(p.en, field, en);
+    x.chinese = QStringLiteral("%1：%2 %3。").arg(p.zh, field, zh);
+    return x;
+}
 
 std::vector<ImageProblem> ValidateDocumentForWrite(const DocumentImage& doc, const ChannelTableType& channels,
                                                    const MemChannelListType& memList) {

@@ -30,6 +30,22 @@ struct ImageProblem {
 // something that exists; DTMF memories of 0-9, A-D, "*" and "#" only; the
 // free text single-byte in the image's code page; weather frequencies below
 // 1000 MHz. Empty when the document may be written.
+// Where a problem lies, named in both languages; the checks of the editors'
+// lists name their places the same way.
+struct ProblemPlace {
+    int band = -1;
+    int group = 0;
+    int channel = 0;
+    QString en;
+    QString zh;
+};
+ProblemPlace OptionsPlace();
+ProblemPlace GroupPlace(const DocumentImage& doc, int band, int group);
+ProblemPlace MemoryEntryPlace(const DocumentImage& doc, int entry);
+ProblemPlace WeatherSettingsPlace();
+// "<place>: <field> <en>." and the same in Chinese.
+ImageProblem MakeProblem(const ProblemPlace& place, const QString& field, const QString& en, const QString& zh);
+
 std::vector<ImageProblem> ValidateDocumentForWrite(const DocumentImage& doc, const ChannelTableType& channels,
                                                    const MemChannelListType& memList);
 // The same on the working document.

@@ -206,6 +206,33 @@ TEST_F(Commands, WriteRefusesADocumentThatCannotBePacked) {
     EXPECT_TRUE(radio.frames().empty());
 }
 
+// A value the radio could hold but a visible list could only show as a
+// stand-in stops the write with the lines Open gives for it.
+TEST_F(Commands, WriteRefusesAValueAListCannotShow) {
+    WorkDocument.Settings.Beep = 200;
+    ASSERT_TRUE(ValidateDocumentForWrite().empty());
+    const std::vector<ImageProblem> problems = DocumentProblems(WorkDocument, ChannelTable, MemChannelList);
+    transfer->TimerWrite_Timer();
+    ASSERT_EQ(msgs.shown().size(), 1u);
+    EXPECT_EQ(msgs.shown()[0].text, ProblemsMessage(problems, 1));
+    EXPECT_EQ(msgs.shown()[0].text.section('\n', 1), OpenProblemsMessage(problems, 1).section('\n', 1));
+    EXPECT_TRUE(msgs.shown()[0].text.contains("Option settings: Beep is 200"));
+    SpinUntil([] { return false; }, 50);
+    EXPECT_TRUE(radio.frames().empty());
+}
+
+// What the fake radio holds from the start reads into a document that passes
+// every check, so it can be saved, opened and written back.
+TEST_F(Commands, ADocumentReadFromTheRadioPassesEveryCheck) {
+    transfer->mnuReadFromRadio_Click();
+    ASSERT_EQ(msgs.texts().size(), 2);
+    EXPECT_EQ(msgs.texts()[1], "Read Data Completed.");
+    const std::vector<ImageProblem> problems = DocumentProblems(WorkDocument, ChannelTable, MemChannelList);
+    QStringList lines;
+    for (const ImageProblem& p : problems) lines << p.english;
+    EXPECT_TRUE(problems.empty()) << lines.join('\n').toStdString();
+}
+
 TEST_F(Commands, FailedWriteClosesTheDialogAndSaysSo) {
     radio.setBehaviour([](const FakeRadio::Frame& f, FakeRadio::Action& a) {
         if (f.kind == Kind::Write && f.sameKind >= 10) a.reply.clear();

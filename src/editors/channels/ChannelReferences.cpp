@@ -110,11 +110,21 @@ void ForMemEntriesOfPlan(int plan, Fn fn) {
 
 bool HasMemRef(const ChannelRecord& e) { return e.MemRefCh >= 1 && e.MemRefCh <= 254; }
 
+bool RefersToGoneChannel(const ChannelRecord& e, int plan) {
+    return HasMemRef(e) && FindChannelPos(e.MemRefCh, BandCB, plan) == 0;
+}
+
 }  // namespace
+
+bool MemEntryRefersToGoneChannel(int entry) {
+    if (entry < 1 || entry > MemListSize) return false;
+    const ChannelRecord& e = MemChannelList(entry);
+    return RefersToGoneChannel(e, MemRefPlan((entry - 1) / 16 + 1, e));
+}
 
 void FreeGoneMemEntries(int plan) {
     ForMemEntriesOfPlan(plan, [plan](ChannelRecord& e) {
-        const bool gone = HasMemRef(e) && FindChannelPos(e.MemRefCh, BandCB, plan) == 0;
+        const bool gone = RefersToGoneChannel(e, plan);
         if (gone || (e.InUse != 0 && !HasMemRef(e))) {
             e.MemRefCh = 255;
             e.InUse = 0;

@@ -42,6 +42,9 @@ void RevalidateChannelRefs(int band, int group);
 // CB memory entries referring to a channel `plan` no longer holds, or to none,
 // are freed: no reference, not in use.
 void FreeGoneMemEntries(int plan);
+// Whether CB memory entry `entry` (1..96) refers to a channel its plan does
+// not hold (what FreeGoneMemEntries frees).
+bool MemEntryRefersToGoneChannel(int entry);
 // CB memory entries referring to channel `from` or above of `plan` follow
 // their channel one number up.
 void ShiftMemRefsUp(int plan, int from);

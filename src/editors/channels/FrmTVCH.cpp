@@ -20,37 +20,6 @@ namespace {
 
 Integer& Setting(int word) { return WorkDocument.Settings.Weather.w.at(static_cast<std::size_t>(word)); }
 
-QStringList OffOn() { return TrItems(CapOffOn); }
-QStringList Steps() {
-    return {QStringLiteral("100Hz"), QStringLiteral("1KHz"), QStringLiteral("5KHz"), QStringLiteral("6.25KHz"),
-            QStringLiteral("10KHz"), QStringLiteral("12.5KHz"), QStringLiteral("25KHz"), QStringLiteral("100KHz"),
-            QStringLiteral("1MHz")};
-}
-QStringList Squelch() {
-    QStringList items{QStringLiteral("Off")};
-    for (int i = 1; i <= 9; ++i) items << QString::number(i);
-    return items;
-}
-
-template <int W>
-int GetSetting() {
-    return Setting(W);
-}
-template <int W>
-void SetSetting(int picked) {
-    Setting(W) = static_cast<Integer>(picked);
-}
-
-// The six settings that are plain lists; the current channel list is the window's own.
-const ControlRow kSettingRows[] = {
-    {"Combo10", "Label7", &CapWxOnOff, OffOn, GetSetting<WxOnOff>, SetSetting<WxOnOff>},
-    {"Combo5", "Label2", &CapAlert, OffOn, GetSetting<WxAlert>, SetSetting<WxAlert>},
-    {"Combo6", "Label3", &CapWxScanState, OffOn, GetSetting<WxScanState>, SetSetting<WxScanState>},
-    {"Combo7", "Label4", &CapWxVfo, OffOn, GetSetting<WxVfo>, SetSetting<WxVfo>},
-    {"Combo8", "Label5", &CapStep, Steps, GetSetting<WxStep>, SetSetting<WxStep>},
-    {"Combo9", "Label6", &CapWxSql, Squelch, GetSetting<WxSql>, SetSetting<WxSql>},
-};
-
 // Lists from the top of the window: object, label, top (twips).
 struct ListPlace {
     const char* list;
@@ -64,7 +33,7 @@ constexpr int kListLeft = 2280, kListWidth = 1335, kGridRight = 360 + 4515;
 
 }  // namespace
 
-FrmTVCH::FrmTVCH(QWidget* parent) : EditorBase(parent), rows_(*this, kSettingRows) {
+FrmTVCH::FrmTVCH(QWidget* parent) : EditorBase(parent), rows_(*this, WeatherSettingRows()) {
     buildControls();
     Trap(handlerErrorText(), [this] { Form_Load(); });
 }
@@ -133,10 +102,10 @@ void FrmTVCH::InitComboLists() {
     grid_->setRowHeightTwips(0, 510);
     const int widths[5] = {700, 1200, 0, 1200, 1000};
     for (int c = 0; c < 5; ++c) grid_->setColWidthTwips(c, widths[c]);
-    const TextTable* cellItems[3] = {&CapOffOn, &CapNarrowWide, &CapDelAdd};
+    const QStringList cellItems[3] = {TrItems(CapOffOn), WeatherWideItems(), TrItems(CapDelAdd)};
     for (int i = 0; i < 3; ++i) {
         cellLists_[i]->clear();
-        cellLists_[i]->addItems(TrItems(*cellItems[i]));
+        cellLists_[i]->addItems(cellItems[i]);
     }
     rows_.fill();
 }

@@ -6,9 +6,57 @@
 
 #include "core/GlobalState.h"
 #include "core/ModFun.h"
+#include "core/ModEnglish.h"
+#include "core/ModEnglishChannelInfo.h"
 #include "core/ModPubFun.h"
 
 namespace ulbrix {
+
+namespace {
+
+Integer& Setting(int word) { return WorkDocument.Settings.Weather.w.at(static_cast<std::size_t>(word)); }
+
+QStringList OffOn() { return TrItems(CapOffOn); }
+QStringList Steps() {
+    return {QStringLiteral("100Hz"), QStringLiteral("1KHz"), QStringLiteral("5KHz"), QStringLiteral("6.25KHz"),
+            QStringLiteral("10KHz"), QStringLiteral("12.5KHz"), QStringLiteral("25KHz"), QStringLiteral("100KHz"),
+            QStringLiteral("1MHz")};
+}
+QStringList Squelch() {
+    QStringList items{QStringLiteral("Off")};
+    for (int i = 1; i <= 9; ++i) items << QString::number(i);
+    return items;
+}
+
+template <int W>
+int GetSetting() {
+    return Setting(W);
+}
+template <int W>
+void SetSetting(int picked) {
+    Setting(W) = static_cast<Integer>(picked);
+}
+
+// The word each row shows, in row order.
+constexpr int kSettingWords[] = {WxOnOff, WxAlert, WxScanState, WxVfo, WxStep, WxSql};
+const ControlRow kSettingRows[] = {
+    {"Combo10", "Label7", &CapWxOnOff, OffOn, GetSetting<WxOnOff>, SetSetting<WxOnOff>},
+    {"Combo5", "Label2", &CapAlert, OffOn, GetSetting<WxAlert>, SetSetting<WxAlert>},
+    {"Combo6", "Label3", &CapWxScanState, OffOn, GetSetting<WxScanState>, SetSetting<WxScanState>},
+    {"Combo7", "Label4", &CapWxVfo, OffOn, GetSetting<WxVfo>, SetSetting<WxVfo>},
+    {"Combo8", "Label5", &CapStep, Steps, GetSetting<WxStep>, SetSetting<WxStep>},
+    {"Combo9", "Label6", &CapWxSql, Squelch, GetSetting<WxSql>, SetSetting<WxSql>},
+};
+
+}  // namespace
+
+static_assert(std::size(kSettingWords) == std::size(kSettingRows));
+
+std::span<const ControlRow> WeatherSettingRows() { return kSettingRows; }
+
+int WeatherSettingWord(std::size_t row) { return kSettingWords[row < std::size(kSettingWords) ? row : 0]; }
+
+QStringList WeatherWideItems() { return TrItems(CapNarrowWide); }
 
 double TV_CH_Step(double f) {
     // Units of 10 Hz, halves to the even neighbour (the default rounding mode).

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <span>
 
 #include "core/Records.h"
+#include "editors/ControlRows.h"
 
 namespace ulbrix {
 
@@ -37,6 +39,15 @@ void ApplyWeatherFrequency(WeatherChannelRecord& entry, const WeatherFrequencyCo
 
 // "000.00000"; a value that is not finite shows as "".
 QString FormatWeatherFrequency(double f);
+
+// The six settings that are plain lists (the current channel list is the
+// window's own): the window shows them, and Open and Write check that each
+// stored value is an item of its list.
+std::span<const ControlRow> WeatherSettingRows();
+// The settings word row `row` of those shows.
+int WeatherSettingWord(std::size_t row);
+// The W/N items of the grid's Wide column.
+QStringList WeatherWideItems();
 
 // The numbers 1..40 of the entries in use (the VFO entry never).
 QStringList UsedWeatherChannelItems();

@@ -1,6 +1,8 @@
 #include "editors/settings/DtmfMemories.h"
 
 #include "core/GlobalState.h"
+#include "core/ModEnglish.h"
+#include "core/ModEnglishDTMF.h"
 #include "core/ModFun.h"
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelReferences.h"
@@ -29,7 +31,39 @@ bool keepChannel(ChannelRecord& r) {
     return changed;
 }
 
+template <int W>
+int getSetting() {
+    return WorkDocument.Settings.DtmfSettings.at(W);
+}
+template <int W>
+void setSetting(int v) {
+    WorkDocument.Settings.DtmfSettings.at(W) = static_cast<Integer>(v);
+}
+int getDisp() { return ValidFlag(WorkDocument.Settings.DtmfSettings.at(5), 0); }
+
+QStringList numbers(int from, int to, int step) {
+    QStringList items;
+    for (int v = from; v <= to; v += step) items << QString::number(v);
+    return items;
+}
+
+const ControlRow kEncodeRows[] = {
+    {"Combo1_0", "Label1_0", &CapDtmfSendTime, [] { return numbers(10, 500, 10); }, getSetting<0>, setSetting<0>},
+    {"Combo1_1", "Label1_1", &CapFirstDigitTime, [] { return numbers(0, 1000, 100); }, getSetting<1>,
+     setSetting<1>},
+    {"Combo1_2", "Label1_2", &CapFirstDigitDelay, [] { return numbers(100, 2500, 100); }, getSetting<2>,
+     setSetting<2>},
+    {"Combo1_3", "Label1_3", &CapStarHashTone,
+     [] { return QStringList{QStringLiteral("Off"), QStringLiteral("100"), QStringLiteral("500"), QStringLiteral("1000")}; },
+     getSetting<3>, setSetting<3>},
+    {"Combo1_4", "Label1_4", &CapDCodeAssignment, [] { return TrItems(CapDCodeItems); }, getSetting<4>,
+     setSetting<4>},
+    {"Check1", nullptr, &CapDTMFDISP, nullptr, getDisp, setSetting<5>},
+};
+
 }  // namespace
+
+std::span<const ControlRow> DtmfEncodeRows() { return kEncodeRows; }
 
 bool IsDtmfKey(QChar c) {
     const char16_t u = c.unicode();

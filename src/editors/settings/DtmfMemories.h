@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QValidator>
+#include <span>
 
 #include "core/Records.h"
+#include "editors/ControlRows.h"
 
 namespace ulbrix {
 
@@ -34,6 +36,10 @@ bool ClearStaleDtmfReferences();
 // The clean-up, then the open channel and optional-features editors rebuild
 // their DTMF lists.
 void SetDTMFList();
+
+// The encode tab's lists and check box: the editor shows them, and Open and
+// Write check that each list's stored value is one of its items.
+std::span<const ControlRow> DtmfEncodeRows();
 
 // Normalises whatever reaches a memory box: typed, pasted, dropped or from an
 // input method.

@@ -118,35 +118,62 @@ VoxEnables VoxEnablesOf(int voxOnOff, int levelIndex) {
 
 // ---- showing ----
 
-int ShownIndex(const OptionRow& row, const QStringList& items) {
+namespace {
+
+// The index a control shows for the working document, and whether that item
+// is the stored value itself rather than a stand-in for it.
+struct Shown {
+    int index;
+    bool exact;
+};
+
+Shown At(int index, const QStringList& items) {
+    return {General(index, items), index >= 0 && index < items.size()};
+}
+
+Shown WithText(const QString& text, const QStringList& items) {
+    return {ByText(text, items), !text.isEmpty() && items.contains(text)};
+}
+
+// The item of `all` at v, found by its text in `items` (item 0 when absent);
+// GetComboItem takes the first item for a v outside `all`.
+Shown Through(const QStringList& all, long v, const QStringList& items) {
+    const Shown s = WithText(GetComboItem(all, static_cast<int>(v)), items);
+    return {s.index, s.exact && v >= 0 && v < all.size()};
+}
+
+Shown ShownOf(const OptionRow& row, const QStringList& items) {
     const long v = FieldValue(row.field, WorkDocument);
     switch (row.rule) {
     case OptRule::Inert:
     case OptRule::StoreOnly:
-        return -1;
-    case OptRule::Tot:
-        return General(TotIndexOf(static_cast<int>(v)), items);
+        return {-1, true};
+    case OptRule::Tot: {
+        const Shown s = At(TotIndexOf(static_cast<int>(v)), items);
+        return {s.index, s.exact && v % 3 == 0};
+    }
     case OptRule::ClaSet:
-        return General(WorkDocument.Band == BandCB && v > 1 ? 0 : static_cast<int>(v), items);
+        if (WorkDocument.Band == BandCB && v > 1) return {General(0, items), false};
+        return At(static_cast<int>(v), items);
     case OptRule::CwFreq:
-        return General(static_cast<int>(v) - 30, items);
+        return At(static_cast<int>(v) - 30, items);
     case OptRule::Key:
-        return ByText(GetComboItem(TrItems(CapKeyFunction), static_cast<int>(v)), items);
+        return Through(TrItems(CapKeyFunction), v, items);
     case OptRule::BeepHigh:
-        return General(static_cast<int>((v / 128) & 1), items);
+        return At(static_cast<int>((v / 128) & 1), items);
     case OptRule::BeepLow:
-        return General(static_cast<int>(v & 127), items);
+        return At(static_cast<int>(v & 127), items);
     case OptRule::Roger:
-        return v == 0 ? General(0, items) : ByText(QString::number(v - 127), items);
+        return v == 0 ? At(0, items) : WithText(QString::number(v - 127), items);
     case OptRule::Dtmf:
-        return ByText(QString::number(v), items);
+        return WithText(QString::number(v), items);
     case OptRule::Mode:
-        return ByText(GetComboItem(FillModeCombo(), static_cast<int>(v)), items);
+        return Through(FillModeCombo(), v, items);
     case OptRule::Flag:
     case OptRule::ModeEnable:
-        return ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault));
+        return {ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault)), v == 0 || v == 1};
     case OptRule::NoField:
-        return 0;
+        return {0, true};
     case OptRule::Index:
     case OptRule::HandType:
     case OptRule::PublicSwitch:
@@ -154,8 +181,14 @@ int ShownIndex(const OptionRow& row, const QStringList& items) {
     case OptRule::VoxLevel:
         break;
     }
-    return General(static_cast<int>(v), items);
+    return At(static_cast<int>(v), items);
 }
+
+}  // namespace
+
+int ShownIndex(const OptionRow& row, const QStringList& items) { return ShownOf(row, items).index; }
+
+bool ShowsStoredValue(const OptionRow& row, const QStringList& items) { return ShownOf(row, items).exact; }
 
 // ---- storing ----
 

@@ -86,6 +86,9 @@ QString RowLabelName(const OptionRow& row);
 // The index a control shows for the working document (-1: no selection).
 // `items` are the control's items. Nothing is stored.
 int ShownIndex(const OptionRow& row, const QStringList& items);
+// False when the control would show a stand-in (item 0, a rounded or an
+// empty choice) for what the working document holds.
+bool ShowsStoredValue(const OptionRow& row, const QStringList& items);
 
 // ---- storing ----
 // What a stored pick asks of the window afterwards.
@@ -105,6 +108,8 @@ StoreResult StorePick(const OptionRow& row, int index, const QStringList& items,
 // ---- single rules, exposed for the window and for tests ----
 int TotIndexOf(int tot);
 QStringList KeyListItems(bool withVfo);
+// The CLA SET items of a band: CB has no T and RT.
+QStringList ClaSetItems(int band);
 // Entry number of CapKeyFunction for a key-list text, 0 when unknown.
 int KeyEntryOfText(const QString& text);
 // Key-function enables: Pf Key when the hand type is 0 or 1, P1..P4 otherwise.

@@ -58,11 +58,7 @@ QStringList ItemsRBTime() { return Numbers(50, 1000, 50); }
 QStringList ItemsNogSet() { return QStringList{Tr(CapOff)} + Numbers(1, 32); }
 QStringList ItemsTot() { return QStringList{Tr(CapOff)} + Numbers(30, 600, 30, "s"); }
 QStringList ItemsScanType() { return TrItems(CapScanType); }
-QStringList ItemsClaSet() {
-    QStringList out{Tr(CapOff), QStringLiteral("R")};
-    if (WorkDocument.Band != BandCB) out << QStringLiteral("T") << QStringLiteral("RT");
-    return out;
-}
+QStringList ItemsClaSet() { return ClaSetItems(WorkDocument.Band); }
 QStringList Items1To5() { return Numbers(1, 5); }
 QStringList Items1To9() { return Numbers(1, 9); }
 QStringList Items1To32() { return Numbers(1, 32); }
@@ -247,6 +243,12 @@ const TextRow Texts[] = {
 #undef HAM_PUB
 
 }  // namespace
+
+QStringList ClaSetItems(int band) {
+    QStringList out{Tr(CapOff), QStringLiteral("R")};
+    if (band != BandCB) out << QStringLiteral("T") << QStringLiteral("RT");
+    return out;
+}
 
 std::span<const OptionRow> OptionRows() { return Rows; }
 std::span<const TextRow> TextRows() { return Texts; }
