@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -477,14 +478,16 @@ namespace {
 // a lower area.
 constexpr QSize kOptionalFeaturesPage(740, 956);
 
-// The largest editors as they open beside the channel editor: client size,
-// frame and one cascade step. The special-channel dialogs are the widest,
-// the optional-features page the tallest.
+// The largest editors as they open last of all the others: client size,
+// frame and a cascade step (10 px across, a title bar down) for every window
+// opened before. The special-channel dialogs are the widest, the
+// optional-features page the tallest.
 std::vector<QSize> LargestEditorFrames(const QStyle* style) {
     QStyleOptionTitleBar option;
     const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, &option);
     const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const QSize around(2 * border + 10, title + border + title);
+    const int before = std::max(1, static_cast<int>(RegisteredChildForms().size()) - 1);
+    const QSize around(2 * border + 10 * before, title + border + title * before);
     std::vector<QSize> sizes{kOptionalFeaturesPage + around};
     for (const SpecialDialogMap* m : {&EmergencyDialogMap(), &DualWatchDialogMap(), &MemChannelDialogMap()})
         sizes.push_back(QSize(px(m->clientWidth), px(m->clientHeight)) + around);
