@@ -1,14 +1,18 @@
 #include "editors/ShownValueCheck.h"
 
+#include <array>
+#include <algorithm>
 #include <functional>
 
 #include "core/GlobalState.h"
 #include "editors/ControlRows.h"
+#include "editors/channels/ChannelAttributes.h"
 #include "editors/channels/ChannelGridModel.h"
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/WeatherRules.h"
 #include "editors/settings/DtmfMemories.h"
 #include "editors/settings/OptionRules.h"
+#include "editors/settings/RogerBeepRules.h"
 #include "link/SettingsCodec.h"
 
 namespace ulbrix {
@@ -160,6 +164,82 @@ void CheckMemoryEntries(std::vector<ImageProblem>& out) {
     }
 }
 
+// The whole list an attribute may show, not the one the panel narrows to the
+// modes enabled now: a file saved before a mode was disabled still shows. The
+// Roger and DTMF lists offer only the patterns and memories the document
+// holds now, which the clean-ups keep in step; these are judged against every
+// pattern and every memory, so only a reference none could be is refused.
+QStringList FullAttributeItems(const AttributeField& f) {
+    const PanelList* list = PanelListOf(f.index);
+    if (!list) return {};
+    QStringList items = list->items();
+    int count = 0;
+    if (f.kind == AttrKind::RogerBeep) count = RBPatternCount;
+    else if (f.kind == AttrKind::Dtmf) count = DtmfMemoryCount;
+    else return items;
+    items = items.mid(0, 1);
+    for (int n = 1; n <= count; ++n) items << QString::number(n);
+    return items;
+}
+
+// A code list is named by its tone type list too: both code places share one caption.
+QString AttributeCaption(int combo) {
+    int place = combo;
+    QString prefix;
+    for (const ToneListSet& t : ToneListSets())
+        if (combo == t.ctcss || combo == t.dcs) {
+            place = t.ctcss;
+            if (const PanelList* type = PanelListOf(t.toneType)) prefix = PanelLabelCaption(type->label, 1) + QLatin1Char(' ');
+        }
+    const PanelList* list = PanelListOf(place);
+    return prefix + (list ? PanelLabelCaption(list->label, 1) : QString());
+}
+
+// Each panel list must show the stored value: the pick it shows stores that
+// value again. Some lists do not show in CB.
+void CheckAttributes(std::vector<ImageProblem>& out, const ProblemPlace& p, const ChannelRecord& r, bool cb) {
+    for (const AttributeField& f : ChannelAttributeFields()) {
+        if (cb && std::ranges::find(HfHamOnlyLists(), f.index) != HfHamOnlyLists().end()) continue;
+        const QStringList items = FullAttributeItems(f);
+        const int shown = AttributeShownIndex(f, r, items);
+        ChannelRecord stored = r;
+        if (shown >= 0 && shown < items.size()) {
+            StoreAttribute(f, stored, shown, items.at(shown));
+            if (stored.*f.field == r.*f.field) continue;
+        }
+        NotAnItem(out, p, AttributeCaption(f.index), r.*f.field, items);
+    }
+}
+
+void CheckChannelAttributes(std::vector<ImageProblem>& out) {
+    for (int b = 0; b < BandCount; ++b)
+        for (int g = 1; g <= GroupsOfBand(b); ++g) {
+            const int count = WorkDocument.ChannelCount(b, g);
+            if (count < 0 || count > SlotLimit(b, g)) continue;  // the write check names it
+            for (int s = 1; s <= count; ++s) {
+                const ChannelRecord& r = ChannelTable(b, s, g);
+                CheckAttributes(out, ChannelPlace(WorkDocument, b, g, r.ChNo), r, b == BandCB);
+            }
+        }
+    // Memory entries as the CB plans' rows reach them; plans 5 and 7 share theirs.
+    std::array<bool, MemListSize + 1> seen{};
+    for (int g = 1; g <= GroupsOfBand(BandCB); ++g)
+        for (int row = 1; row <= SlotLimit(BandCB, g) + 16; ++row) {
+            const int e = MemEntryOfRow(BandCB, g, row);
+            if (e < 1 || e > MemListSize || seen.at(static_cast<std::size_t>(e))) continue;
+            seen.at(static_cast<std::size_t>(e)) = true;
+            const ChannelRecord& r = MemChannelList(e);
+            if (r.InUse == 0) continue;
+            const ProblemPlace p = MemoryEntryPlace(WorkDocument, e);
+            CheckAttributes(out, p, r, true);
+            const PanelList* plans = PanelListOf(23);
+            if (!IsSharedMemPlan(BandCB, g) || !plans) continue;
+            const QStringList items = plans->items();
+            if (r.MemRefBand < 0 || r.MemRefBand >= items.size())
+                NotAnItem(out, p, PanelLabelCaption(plans->label, 1), r.MemRefBand, items);
+        }
+}
+
 }  // namespace
 
 std::vector<ImageProblem> CheckShownValues(const DocumentImage& doc, const ChannelTableType& channels,
@@ -171,6 +251,7 @@ std::vector<ImageProblem> CheckShownValues(const DocumentImage& doc, const Chann
     CheckDtmf(out);
     CheckWorkChannels(out);
     CheckMemoryEntries(out);
+    CheckChannelAttributes(out);
     return out;
 }
 

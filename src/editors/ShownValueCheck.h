@@ -18,7 +18,8 @@ namespace ulbrix {
 // templates hold 0 there), the weather settings and the Wide column of the
 // weather entries in use, the DTMF encode lists, every group's work channel
 // (one of the channels its list offers; 1 in an empty group) and the CB
-// memory entries in use whose channel is gone. Empty when every value shows
+// memory entries in use whose channel is gone, and the detail panel's lists
+// for every channel and CB memory entry in use. Empty when every value shows
 // as it is stored.
 std::vector<ImageProblem> CheckShownValues(const DocumentImage& doc, const ChannelTableType& channels,
                                            const MemChannelListType& memList);

@@ -64,13 +64,7 @@ private:
     Place options() const { return OptionsPlace(); }
     Place band(int b) const { return {b, 0, 0, QString::fromLatin1(BandName(b)), QString::fromLatin1(BandName(b))}; }
     Place group(int b, int g) const { return GroupPlace(doc, b, g); }
-    Place channel(int b, int g, int n) const {
-        Place p = group(b, g);
-        p.channel = n;
-        p.en += QStringLiteral(", channel %1").arg(n);
-        p.zh += QStringLiteral("，信道 %1").arg(n);
-        return p;
-    }
+    Place channel(int b, int g, int n) const { return ChannelPlace(doc, b, g, n); }
     Place slot(int b, int g, int s) const {
         Place p = group(b, g);
         p.en += QStringLiteral(", table slot %1").arg(s);
@@ -145,7 +139,7 @@ private:
             if (!vfo && !seen.insert(r.ChNo).second)
                 add(channel(b, g, r.ChNo), QStringLiteral("ChNo"), QStringLiteral("is used by two channels of the group"),
                     QStringLiteral("在该组中被两个信道使用"));
-            checkSlot(vfo ? group(b, g) : channel(b, g, r.ChNo), r);
+            checkSlot(channel(b, g, r.ChNo), r);
         }
     }
 
@@ -244,6 +238,15 @@ ProblemPlace GroupPlace(const DocumentImage& doc, int b, int g) {
     const QString suffix = name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(name);
     return {b, g, 0, QStringLiteral("%1 group %2%3").arg(BandName(b)).arg(g).arg(suffix),
             QStringLiteral("%1 第%2组%3").arg(BandName(b)).arg(g).arg(suffix)};
+}
+
+ProblemPlace ChannelPlace(const DocumentImage& doc, int b, int g, int n) {
+    ProblemPlace p = GroupPlace(doc, b, g);
+    if (g == VfoGroupOf(b)) return p;
+    p.channel = n;
+    p.en += QStringLiteral(", channel %1").arg(n);
+    p.zh += QStringLiteral("，信道 %1").arg(n);
+    return p;
 }
 
 // Entries come in blocks of 16 per CB plan; plans 5 and 7 share a block.

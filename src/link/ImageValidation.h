@@ -41,6 +41,8 @@ struct ProblemPlace {
 };
 ProblemPlace OptionsPlace();
 ProblemPlace GroupPlace(const DocumentImage& doc, int band, int group);
+// A channel of a group by its number; the VFO group's one channel by its group.
+ProblemPlace ChannelPlace(const DocumentImage& doc, int band, int group, int number);
 ProblemPlace MemoryEntryPlace(const DocumentImage& doc, int entry);
 ProblemPlace WeatherSettingsPlace();
 // "<place>: <field> <en>." and the same in Chinese.

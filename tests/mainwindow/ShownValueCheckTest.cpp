@@ -1,6 +1,8 @@
 // Open and Write refuse a document holding values a visible editor could only
 // show as stand-ins, with the same reasons; what the program makes passes.
+#include "core/ChannelList.h"
 #include "core/DocumentTestSupport.h"
+#include "core/ModFreFile.h"
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/channels/ChannelReferences.h"
 #include "editors/channels/ChannelTableEdit.h"
@@ -32,6 +34,10 @@ TEST_F(ShownValueCheckTest, OpenRefusesStandInsWithTheWritesReasonsAndKeepsTheDo
         const char* line;  // a reason the refusal must give
     };
     auto& s = WorkDocument.Settings;
+    const auto hf3 = []() -> ChannelRecord& {
+        AddChannel(3, BandHF, 1, "28.500000");
+        return ChannelTable(BandHF, FindChannelPos(3, BandHF, 1), 1);
+    };
     const Case cases[] = {
         {"weather step", [&] { s.Weather.w[WxStep] = 42; }, "Weather settings: Weather(5) is 42, which its list (100Hz, 1KHz, 5KHz, ... 1MHz) cannot show."},
         {"option list", [&] { s.Beep = 200; }, "Option settings: Beep is 200, which its list (OFF, ON) cannot show."},
@@ -65,6 +71,21 @@ TEST_F(ShownValueCheckTest, OpenRefusesStandInsWithTheWritesReasonsAndKeepsTheDo
         {"option check box", [&] { s.OptionFlagB = 2; }, "is 2 but must be 0 or 1."},
         {"CLA SET past RT", [&] { s.ClaSet = 4; }, "Option settings: CLA.SET is 4"},
         {"key function", [&] { s.KeyWordLast = 99; }, "is 99, which its list"},
+        {"channel mode past the modes", [&] { hf3().Mode = 7; }, "HF group 1 \"A\", channel 3: Mode is 7, which its list (FM, AM, USB, LSB, PA, CW) cannot show."},
+        {"CTCSS past the tones", [&] { hf3().RxCtcss = 50; }, "channel 3: RXCTC CTC/DCS is 50, which its list (C_001(67.0Hz),"},
+        {"tone type 3", [&] { hf3().TxToneType = 3; }, "channel 3: TXCTC is 3, which its list (Off, CTCSS, DCS) cannot show."},
+        {"roger no pattern", [&] { hf3().RogerBeep = 136; }, "channel 3: Roger is 136"},
+        {"DTMF past the memories", [&] { hf3().DtmfEot = 17; }, "channel 3: EOT is 17"},
+        {"memory entry mode", [&] {
+             MemChannelList(3).InUse = 1;
+             MemChannelList(3).MemRefCh = 12;
+             MemChannelList(3).Mode = 6;
+         }, "memory channel M3 (entry 3): Mode is 6"},
+        {"shared memory plan", [&] {
+             MemChannelList(66).InUse = 1;
+             MemChannelList(66).MemRefCh = 1;
+             MemChannelList(66).MemRefBand = 2;
+         }, "(entry 66): CB Mem Band is 2, which its list (U, UK) cannot show."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,6 +155,15 @@ TEST_F(ShownValueCheckTest, TypicalEditsKeepTheDocumentWritable) {
              WorkDocument.Band = BandHF;
              s.ClaSet = 3;
              WorkDocument.Band = BandCB;
+         }},
+        {"channel mode disabled later", [] {
+             ChannelTable(BandCB, 1, 1).Mode = 2;
+             WorkDocument.USBEnable = 0;
+         }},
+        {"DTMF memory of a channel emptied", [&] {
+             s.DtmfAutodial[5] = "123";
+             ChannelTable(BandCB, 1, 1).DtmfBot = 5;
+             s.DtmfAutodial[5] = "";
          }},
     };
     for (const auto& [name, edit] : edits) {

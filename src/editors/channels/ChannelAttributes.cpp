@@ -5,6 +5,10 @@
 
 #include "core/ModFun.h"
 #include "core/ModPubFun.h"
+#include "core/ModEnglishChannelInfo.h"
+#include "core/ModEnglishPrint.h"
+#include "editors/channels/ChannelReferences.h"
+#include "editors/settings/RogerBeepRules.h"
 
 namespace ulbrix {
 
@@ -38,6 +42,45 @@ constexpr std::array<AttributeField, 20> Fields = {{
     {18, &R::RxToneType, AttrKind::Position}, {19, &R::RxCtcss, AttrKind::Position},
     {20, &R::RxDcs, AttrKind::Position},      {21, &R::ANL, AttrKind::Position},
 }};
+
+QStringList RepItems() { return {TrItem(CapOffOn, 1), QStringLiteral("REP+"), QStringLiteral("REP-")}; }
+QStringList DisableEnableItems() { return TrItems(CapDisableEnable); }
+QStringList DelAddItems() { return TrItems(CapDelAdd); }
+QStringList MemRefStartItems() { return {QStringLiteral("Off")}; }
+QStringList SharedPlanItems() { return {QStringLiteral("U"), QStringLiteral("UK")}; }
+QStringList ModeItems() { return FillModeCombo(); }
+
+// The transmit and receive code lists (CTCSS or DCS) share one place each; the
+// tone type decides which of the two shows.
+constexpr PanelList PanelLists[] = {
+    {17, 17, ToneTypeItems, 0, 0},      {0, 0, CtcssItems, 1, 0},         {16, -1, DcsItems, 1, 0},
+    {18, 16, ToneTypeItems, 2, 0},      {19, 18, CtcssItems, 3, 0},       {20, -1, DcsItems, 3, 0},
+    {12, 12, ModeItems, 4, 0},          {10, 10, DelAddItems, 5, 0},      {9, 9, OffOnItems, 6, 0},
+    {6, 6, OffOnItems, 7, 0},           {7, 7, RepItems, 8, 0},           {22, 20, MemRefStartItems, 9, 0},
+    {23, 21, SharedPlanItems, 10, 0},   {2, 2, OffOnItems, 0, 1},         {3, 3, OffOnItems, 1, 1},
+    {21, 19, OffOnItems, 2, 1},         {4, 4, OffOnItems, 3, 1},         {5, 5, OffOnItems, 4, 1},
+    {11, 11, ValidRBItems, 5, 1},         {13, 13, DtmfMemoryItems, 6, 1},        {14, 14, DtmfMemoryItems, 7, 1},
+    {15, 15, DtmfMemoryItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
+};
+
+// Caption of each Label5: a language table, or a word that reads the same in
+// both languages.
+struct LabelCaption {
+    const TextTable* table;
+    const char* same;
+};
+const std::array<LabelCaption, 22> Label5Captions = {{
+    {&CapCTCDCS, nullptr},  {&CapQTDQTEnc, nullptr}, {&CapHICUT, nullptr},  {&CapNB, nullptr},
+    {&CapECHO, nullptr},    {&CapPlus10KHz, nullptr}, {&CapBUSY, nullptr},  {nullptr, "REP"},
+    {nullptr, "TSQ"},       {nullptr, "Public"},     {&CapScan, nullptr},   {nullptr, "Roger"},
+    {nullptr, "Mode"},      {nullptr, "BOT"},        {nullptr, "EOT"},      {nullptr, "Call"},
+    {&CapRXCTC, nullptr},   {&CapTXCTC, nullptr},    {&CapCTCDCS, nullptr}, {nullptr, "ANL"},
+    {nullptr, "CB Mem Chan ID"}, {nullptr, "CB Mem Band"},
+}};
+
+constexpr std::array<ToneListSet, 2> ToneSets = {{{17, 0, 16}, {18, 19, 20}}};
+
+constexpr std::array<int, 2> HfHamLists = {5, 7};
 
 constexpr std::array<int, 10> FollowerLists = {2, 3, 4, 5, 13, 14, 15, 11, 12, 21};
 constexpr std::array<int, 11> FollowerLabels = {2, 3, 4, 5, 13, 14, 15, 11, 12, 21, 19};
@@ -114,6 +157,26 @@ std::optional<ToneLists> ToneListsFor(int toneType) {
         default: return std::nullopt;
     }
 }
+
+QStringList OffOnItems() { return TrItems(CapOffOn); }
+
+std::span<const PanelList> ChannelPanelLists() { return PanelLists; }
+
+const PanelList* PanelListOf(int combo) {
+    for (const auto& p : PanelLists)
+        if (p.combo == combo) return &p;
+    return nullptr;
+}
+
+QString PanelLabelCaption(int label, int language) {
+    if (label < 0 || label >= static_cast<int>(Label5Captions.size())) return {};
+    const LabelCaption& c = Label5Captions[static_cast<std::size_t>(label)];
+    return c.table ? (*c.table)(language) : QString::fromLatin1(c.same);
+}
+
+std::span<const ToneListSet> ToneListSets() { return ToneSets; }
+
+std::span<const int> HfHamOnlyLists() { return HfHamLists; }
 
 std::span<const int> PublicFollowerLists() { return FollowerLists; }
 std::span<const int> PublicFollowerLabels() { return FollowerLabels; }

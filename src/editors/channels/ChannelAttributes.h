@@ -47,6 +47,32 @@ struct ToneLists {
     bool dcs = false;
 };
 std::optional<ToneLists> ToneListsFor(int toneType);
+// Each tone type list and the two code lists it chooses between.
+struct ToneListSet {
+    int toneType;
+    int ctcss;
+    int dcs;
+};
+std::span<const ToneListSet> ToneListSets();
+
+// One row per attribute list of the detail panel: its items and where it
+// stands (panel row and column pair; -1: not shown). A list whose caption
+// label stands beside it names that label.
+struct PanelList {
+    int combo;
+    int label;
+    QStringList (*items)();
+    int row;
+    int pair;
+};
+std::span<const PanelList> ChannelPanelLists();
+const PanelList* PanelListOf(int combo);
+// The caption of Label5(label) in language 1 (English) or 2 (Chinese).
+QString PanelLabelCaption(int label, int language);
+QStringList OffOnItems();
+
+// Lists (and their labels) shown in HF and HAM only.
+std::span<const int> HfHamOnlyLists();
 
 // Lists (and their labels) a channel that follows the band's public settings
 // cannot change; their labels, plus Label5(19) of the ANL list.

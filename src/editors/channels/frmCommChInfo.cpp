@@ -51,52 +51,6 @@ const QStringList BandItems = {QStringLiteral("CB -- 26.96500 - 27.86125 MHz"),
                                QStringLiteral("HF -- 24.7150 - 30.1050 MHz"),
                                QStringLiteral("HAM -- 28.0000 - 29.7000 MHz")};
 
-QStringList OffOnItems() { return TrItems(CapOffOn); }
-QStringList RepItems() { return {TrItem(CapOffOn, 1), QStringLiteral("REP+"), QStringLiteral("REP-")}; }
-QStringList DisableEnableItems() { return TrItems(CapDisableEnable); }
-QStringList DelAddItems() { return TrItems(CapDelAdd); }
-QStringList MemRefStartItems() { return {QStringLiteral("Off")}; }
-QStringList SharedPlanItems() { return {QStringLiteral("U"), QStringLiteral("UK")}; }
-QStringList ModeItems() { return FillModeCombo(); }
-
-// One row per attribute list of the detail panel: its items and where it
-// stands (panel row and column pair; -1: not shown). A list whose caption
-// label stands beside it names that label.
-struct PanelList {
-    int combo;
-    int label;
-    QStringList (*items)();
-    int row;
-    int pair;
-};
-// The transmit and receive code lists (CTCSS or DCS) share one place each; the
-// tone type decides which of the two shows.
-constexpr PanelList PanelLists[] = {
-    {17, 17, ToneTypeItems, 0, 0},      {0, 0, CtcssItems, 1, 0},         {16, -1, DcsItems, 1, 0},
-    {18, 16, ToneTypeItems, 2, 0},      {19, 18, CtcssItems, 3, 0},       {20, -1, DcsItems, 3, 0},
-    {12, 12, ModeItems, 4, 0},          {10, 10, DelAddItems, 5, 0},      {9, 9, OffOnItems, 6, 0},
-    {6, 6, OffOnItems, 7, 0},           {7, 7, RepItems, 8, 0},           {22, 20, MemRefStartItems, 9, 0},
-    {23, 21, SharedPlanItems, 10, 0},   {2, 2, OffOnItems, 0, 1},         {3, 3, OffOnItems, 1, 1},
-    {21, 19, OffOnItems, 2, 1},         {4, 4, OffOnItems, 3, 1},         {5, 5, OffOnItems, 4, 1},
-    {11, 11, ValidRBItems, 5, 1},         {13, 13, DtmfMemoryItems, 6, 1},        {14, 14, DtmfMemoryItems, 7, 1},
-    {15, 15, DtmfMemoryItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
-};
-
-// Caption of each Label5: a language table, or a word that reads the same in
-// both languages.
-struct LabelCaption {
-    const TextTable* table;
-    const char* same;
-};
-const std::array<LabelCaption, 22> Label5Captions = {{
-    {&CapCTCDCS, nullptr},  {&CapQTDQTEnc, nullptr}, {&CapHICUT, nullptr},  {&CapNB, nullptr},
-    {&CapECHO, nullptr},    {&CapPlus10KHz, nullptr}, {&CapBUSY, nullptr},  {nullptr, "REP"},
-    {nullptr, "TSQ"},       {nullptr, "Public"},     {&CapScan, nullptr},   {nullptr, "Roger"},
-    {nullptr, "Mode"},      {nullptr, "BOT"},        {nullptr, "EOT"},      {nullptr, "Call"},
-    {&CapRXCTC, nullptr},   {&CapTXCTC, nullptr},    {&CapCTCDCS, nullptr}, {nullptr, "ANL"},
-    {nullptr, "CB Mem Chan ID"}, {nullptr, "CB Mem Band"},
-}};
-
 const CaptionRow WindowCaptions[] = {
     {"", &CapChannelInformation},    {"Label3", &CapSelectHFHAM},     {"Label1", &CapBand},
     {"Label6", &CapWorkGroup},       {"Label2_4", &CapCurrentWorkChannel}, {"Label2_5", &CapMEMCHX},
@@ -227,7 +181,7 @@ void frmCommChInfo::buildControls() {
         combo8_[i] = new QComboBox(frame2_);
         combo8_[i]->setObjectName(Name("Combo8", static_cast<int>(i)));
     }
-    for (const PanelList& p : PanelLists) {
+    for (const PanelList& p : ChannelPanelLists()) {
         QComboBox* box = combo8(p.combo);
         QLabel* label = p.label >= 0 ? label5(p.label) : nullptr;
         if (label) SetCaptionBuddy(label, box);
@@ -309,7 +263,7 @@ void frmCommChInfo::InitGridFormat() {
 // The lists whose items never change while the window is open, and those
 // built from the current language and the document.
 void frmCommChInfo::fillDesignLists() {
-    for (const PanelList& p : PanelLists) SetItems(combo8(p.combo), p.items());
+    for (const PanelList& p : ChannelPanelLists()) SetItems(combo8(p.combo), p.items());
     SetItems(combo1_[5], {"M1", "M2", "M3", "M4", "M5", "M6"});
     SetItems(combo1_[6], OffOnItems());
     fitPanelColumns();
@@ -323,7 +277,7 @@ void frmCommChInfo::fitPanelColumns() {
     if (!panel) return;
     const bool cb = shownBand() == BandCB;
     std::array<int, 4> widths{};
-    for (const PanelList& p : PanelLists) {
+    for (const PanelList& p : ChannelPanelLists()) {
         if (p.row < 0 || (!cb && (p.combo == 22 || p.combo == 23))) continue;
         auto& boxWidth = widths.at(static_cast<std::size_t>(2 * p.pair + 1));
         boxWidth = std::max(boxWidth, ListWidth(combo8(p.combo)));
@@ -340,8 +294,7 @@ void frmCommChInfo::ChangShowByLanguage() {
     grid_->setTextMatrix(0, 0, Tr(CapCHNo));
     grid_->setTextMatrix(0, 1, Tr(CapFrequency));
     for (std::size_t i = 0; i < label5_.size(); ++i) {
-        const LabelCaption& c = Label5Captions[i];
-        label5_[i]->setText(c.table ? Tr(*c.table) : QString::fromLatin1(c.same));
+        label5_[i]->setText(PanelLabelCaption(static_cast<int>(i), CurrentLanguage));
     }
     fillDesignLists();
 }
@@ -382,7 +335,7 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
     App.BandRangeText = ChannelBandRangeText(band);
     ParseBandRange();
     const bool hfHam = band != BandCB;
-    for (int i : {5, 7}) {
+    for (int i : HfHamOnlyLists()) {
         combo8(i)->setVisible(hfHam);
         label5(i)->setVisible(hfHam);
     }
@@ -663,8 +616,7 @@ void frmCommChInfo::fillAttributes(const ChannelRecord& r) {
         QComboBox* box = combo8(f.index);
         box->setCurrentIndex(AttributeShownIndex(f, r, ComboItems(box)));
     }
-    showToneLists(0, 16, combo8(17)->currentIndex());
-    showToneLists(19, 20, combo8(18)->currentIndex());
+    for (const ToneListSet& t : ToneListSets()) showToneLists(t.ctcss, t.dcs, combo8(t.toneType)->currentIndex());
     EnableChannelFields(combo8(9)->currentIndex());
 }
 
@@ -712,8 +664,8 @@ void frmCommChInfo::Combo8_Click(int index) {
     if (!f) return;
     StoreAttribute(*f, *rr.record, picked, box->currentText());
     if (index == 9) EnableChannelFields(picked);
-    if (index == 17) showToneLists(0, 16, picked);
-    if (index == 18) showToneLists(19, 20, picked);
+    for (const ToneListSet& t : ToneListSets())
+        if (index == t.toneType) showToneLists(t.ctcss, t.dcs, picked);
 }
 
 // ---- typing in place ----
