@@ -62,6 +62,20 @@ protected:
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
+    // A CB document shown on plan 7, with channels in plans 5 and 7 (the plans
+    // that share one memory block); entry 65 is that block's M1.
+    static ChannelRecord& SharedPlansWithEntry65(std::initializer_list<int> plan5, std::initializer_list<int> plan7, int refCh) {
+        WorkDocument.Band = BandCB;
+        WorkDocument.Settings.CurGroupIndex[0] = 7;
+        Fill(BandCB, 5, plan5);
+        Fill(BandCB, 7, plan7);
+        ChannelRecord& e = MemChannelList(65);
+        e = ChannelRecord{};
+        e.ChNo = 65;
+        e.InUse = refCh == 255 ? 0 : 1;
+        e.MemRefCh = static_cast<Integer>(refCh);
+        return e;
+    }
     static void doubleClick(frmCommChInfo& w, int row) {
         platform::FlexGrid* g = w.grid();
         g->setCurrentCell(row, 1);
@@ -269,16 +283,7 @@ TEST_F(ChannelEditor, TheGridMenuOpensWhereListEditsApply) {
 
 // In the block plans 5 and 7 share, an entry's channel list is the plan it refers to.
 TEST_F(ChannelEditor, ASharedMemoryEntryListsTheChannelsOfItsOwnPlan) {
-    WorkDocument.Band = BandCB;
-    WorkDocument.Settings.CurGroupIndex[0] = 7;
-    Fill(BandCB, 5, {1, 10});
-    Fill(BandCB, 7, {1, 2});
-    ChannelRecord& e = MemChannelList(65);
-    e = ChannelRecord{};
-    e.ChNo = 65;
-    e.InUse = 1;
-    e.MemRefCh = 10;
-    e.MemRefBand = 0;  // plan 5
+    ChannelRecord& e = SharedPlansWithEntry65({1, 10}, {1, 2}, 10);  // channel 10 of plan 5
     frmCommChInfo& w = open();
     w.grid()->setRow(41);
     EXPECT_EQ(w.combo8(22)->currentText(), "10");
@@ -292,15 +297,8 @@ TEST_F(ChannelEditor, ASharedMemoryEntryListsTheChannelsOfItsOwnPlan) {
 }
 
 TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
-    WorkDocument.Band = BandCB;
-    WorkDocument.Settings.CurGroupIndex[0] = 7;
+    ChannelRecord& e = SharedPlansWithEntry65({1, 2}, {1, 2}, 255);
     WorkDocument.CurGroup[0] = 1;  // stale: the shown plan decides
-    Fill(BandCB, 7, {1, 2});
-    Fill(BandCB, 5, {1, 2});
-    ChannelRecord& e = MemChannelList(65);
-    e = ChannelRecord{};
-    e.ChNo = 65;
-    e.MemRefCh = 255;
     frmCommChInfo& w = open();
     EXPECT_EQ(w.shownGroup(), 7);
     EXPECT_FALSE(w.findChild<QComboBox*>("Combo1_4")->isEnabled());  // plan 5's work channel
