@@ -1,8 +1,7 @@
 #include "core/ChannelList.h"
 
-#include <array>
-
 #include <algorithm>
+#include <array>
 
 #include "core/GlobalState.h"
 

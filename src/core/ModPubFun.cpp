@@ -34,4 +34,10 @@ QStringList FillModeCombo() {
     return modes;
 }
 
+QStringList NumberItems(int from, int to, int step, const char* suffix) {
+    QStringList out;
+    for (int n = from; n <= to; n += step) out << QString::number(n) + QString::fromLatin1(suffix);
+    return out;
+}
+
 }  // namespace ulbrix

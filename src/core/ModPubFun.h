@@ -18,5 +18,7 @@ int SelectComboText(const QStringList& items, const QString& text);
 int SelectComboIndex(const QStringList& items, int index);
 // "FM", "AM", "USB", "LSB", "PA", "CW": the list index is the mode code.
 QStringList FillModeCombo();
+// "from", "from + step", ... up to `to`, each followed by `suffix`.
+QStringList NumberItems(int from, int to, int step = 1, const char* suffix = "");
 
 }  // namespace ulbrix

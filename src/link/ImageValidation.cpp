@@ -305,9 +305,4 @@ QString OpenProblemsMessage(const std::vector<ImageProblem>& problems, int langu
     return ListedProblems(MsgOpenRefused, problems, language, shown);
 }
 
-QString OpenRefusal(const DocumentImage& doc, const ChannelTableType& channels, const MemChannelListType& memList) {
-    const std::vector<ImageProblem> problems = ValidateDocumentForWrite(doc, channels, memList);
-    return problems.empty() ? QString() : OpenProblemsMessage(problems, CurrentLanguage);
-}
-
 }  // namespace ulbrix

@@ -22,14 +22,6 @@ struct ImageProblem {
     const QString& text(int language) const { return language == 2 ? chinese : english; }
 };
 
-// Checks what the pack would send: channel counts within their group's
-// limit; channel numbers within the group's limit and unique in it; every
-// byte-sized field 0..255 and every bit field within its bits; flags 0/1;
-// receive frequencies of 2 to 8 digits, blank or "FFFFFFFF"; current
-// groups, work channels, memory references and special-channel groups naming
-// something that exists; DTMF memories of 0-9, A-D, "*" and "#" only; the
-// free text single-byte in the image's code page; weather frequencies below
-// 1000 MHz. Empty when the document may be written.
 // Where a problem lies, named in both languages; the checks of the editors'
 // lists name their places the same way.
 struct ProblemPlace {
@@ -48,6 +40,14 @@ ProblemPlace WeatherSettingsPlace();
 // "<place>: <field> <en>." and the same in Chinese.
 ImageProblem MakeProblem(const ProblemPlace& place, const QString& field, const QString& en, const QString& zh);
 
+// Checks what the pack would send: channel counts within their group's
+// limit; channel numbers within the group's limit and unique in it; every
+// byte-sized field 0..255 and every bit field within its bits; flags 0/1;
+// receive frequencies of 2 to 8 digits, blank or "FFFFFFFF"; current
+// groups, work channels, memory references and special-channel groups naming
+// something that exists; DTMF memories of 0-9, A-D, "*" and "#" only; the
+// free text single-byte in the image's code page; weather frequencies below
+// 1000 MHz. Empty when the document may be written.
 std::vector<ImageProblem> ValidateDocumentForWrite(const DocumentImage& doc, const ChannelTableType& channels,
                                                    const MemChannelListType& memList);
 // The same on the working document.
@@ -59,10 +59,5 @@ QString ProblemsMessage(const std::vector<ImageProblem>& problems, int language,
 
 // The same problems under the first line of Open's refusal.
 QString OpenProblemsMessage(const std::vector<ImageProblem>& problems, int language, int shown = 5);
-
-// The check Open runs on a file read but not yet applied (a DocumentCheck of
-// core/ModFreFile.h): the write check, so that nothing opens that could not
-// be written. Open's refusal in the current language; empty when it may open.
-QString OpenRefusal(const DocumentImage& doc, const ChannelTableType& channels, const MemChannelListType& memList);
 
 }  // namespace ulbrix

@@ -43,7 +43,7 @@ bool HasStoredWindowSize(QSettings& store);
 
 // The first start's place and size in pixels: the child-window area holds
 // the largest of the editors' frames (`editorFrames`, each with its frame's
-// title bar, borders and one cascade step), beside what the window adds
+// title bar, borders and the cascade steps before it), beside what the window adds
 // around that area (`around`: tree pane, menus, toolbar, status bar). Never
 // smaller than `fallback`, never larger than the available `screen`, and
 // moved to lie on it.

@@ -50,7 +50,6 @@
 #include "editors/channels/ChannelListEdit.h"
 #include "editors/channels/SpecialChannelMaps.h"
 #include "editors/settings/RogerBeepRules.h"
-#include "link/ImageValidation.h"
 #include "mainwindow/EditorTable.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/FrmSetLanguage.h"

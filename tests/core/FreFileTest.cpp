@@ -17,6 +17,13 @@ const QString kFileError = QStringLiteral("file error.");
 const QString kUnknownVersion = QStringLiteral("Unknown version Of DataFile!");
 const QString kNoRelease = QStringLiteral("Fail to start the software. This version does not exist.");
 
+// Open's check as far as the radio goes: the sample document's option values
+// are arbitrary, so the editors' lists are left to their own tests.
+QString OpenRefusal(const DocumentImage& doc, const ChannelTableType& channels, const MemChannelListType& mem) {
+    const std::vector<ImageProblem> problems = ValidateDocumentForWrite(doc, channels, mem);
+    return problems.empty() ? QString() : OpenProblemsMessage(problems, CurrentLanguage);
+}
+
 class FreFileTest : public DocumentTest {
 protected:
     // Saves the sample document as `name` and returns its path.

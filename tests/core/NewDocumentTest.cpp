@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
 #include "core/ModFun.h"
-#include "link/ImageValidation.h"
+#include "mainwindow/TransferCommands.h"
 
 using namespace ulbrix;
 using doctest::DocumentTest;
@@ -175,7 +175,7 @@ TEST_F(ShippedTemplatesTest, EveryTemplatePairOpensCleanly) {
     for (const char* name : {"0_RI6666_New.dat", "0_RI6666.dat", "1_RI6666_New.dat", "1_RI6666.dat"}) {
         SCOPED_TRACE(name);
         NewDocument();
-        EXPECT_TRUE(OpenDataFile(rt_.bin() + "/Init/" + name, OpenRefusal));
+        EXPECT_TRUE(OpenDataFile(rt_.bin() + "/Init/" + name, OpenDocumentRefusal));
         EXPECT_TRUE(msgs_.shown().empty());
         msgs_.clear();
     }

@@ -33,6 +33,7 @@
 #include "core/ModVersion.h"
 #include "platform/widgets/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
+#include "mainwindow/TransferCommands.h"
 #include "mainwindow/frmMain.h"
 #include "platform/IniFile.h"
 #include "support/Support.h"
@@ -568,7 +569,7 @@ TEST_F(MainWindowTest, OpenEditorsCommitBeforeTheModifiedTestAndSaving) {
     EXPECT_FALSE(IsDataModified());
     ResetProcessState();
     Main();
-    ASSERT_TRUE(OpenDataFile(nextSave, OpenRefusal));
+    ASSERT_TRUE(OpenDataFile(nextSave, OpenDocumentRefusal));
     EXPECT_EQ(groupName(), "PE");
 }
 

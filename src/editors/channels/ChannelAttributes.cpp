@@ -59,8 +59,8 @@ constexpr PanelList PanelLists[] = {
     {6, 6, OffOnItems, 7, 0},           {7, 7, RepItems, 8, 0},           {22, 20, MemRefStartItems, 9, 0},
     {23, 21, SharedPlanItems, 10, 0},   {2, 2, OffOnItems, 0, 1},         {3, 3, OffOnItems, 1, 1},
     {21, 19, OffOnItems, 2, 1},         {4, 4, OffOnItems, 3, 1},         {5, 5, OffOnItems, 4, 1},
-    {11, 11, ValidRBItems, 5, 1},         {13, 13, DtmfMemoryItems, 6, 1},        {14, 14, DtmfMemoryItems, 7, 1},
-    {15, 15, DtmfMemoryItems, 8, 1},          {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
+    {11, 11, ValidRBItems, 5, 1},       {13, 13, DtmfMemoryItems, 6, 1},  {14, 14, DtmfMemoryItems, 7, 1},
+    {15, 15, DtmfMemoryItems, 8, 1},    {1, 1, PlainToneItems, -1, 0},    {8, 8, DisableEnableItems, -1, 0},
 };
 
 // Caption of each Label5: a language table, or a word that reads the same in

@@ -15,8 +15,6 @@ namespace ulbrix {
 
 namespace {
 
-int SlotOf(int band, int group, int number) { return FindChannelPos(number, band, group); }
-
 bool InRange(int band, int group, int row) { return row >= 1 && row <= SlotLimit(band, group); }
 
 // The clipboard can go into this band: a channel in use whose frequency the
@@ -36,7 +34,7 @@ bool PutClipboard(int band, int group, int row) {
     ChannelRecord r = ChannelClipboard;
     r.ChNo = static_cast<Integer>(row);
     r.InUse = 1;
-    if (const int s = SlotOf(band, group, row)) {
+    if (const int s = FindChannelPos(row, band, group)) {
         ChannelTable(band, s, group) = r;
         return true;
     }
@@ -53,14 +51,14 @@ ListEditResult Rows(int band, int group, int first, int last) {
 
 void CopyChannel(int band, int group, int row) {
     if (SlotLimit(band, group) == 0) return;
-    const int s = SlotOf(band, group, row);
+    const int s = FindChannelPos(row, band, group);
     ChannelClipboard = s ? ChannelTable(band, s, group) : ChannelRecord{};
     ChannelClipboardFull = true;
 }
 
 ListEditResult DeleteChannel(int band, int group, int row) {
     if (group == VfoGroupOf(band) || !InRange(band, group, row)) return {};
-    const int s = SlotOf(band, group, row);
+    const int s = FindChannelPos(row, band, group);
     if (s == 0) return Rows(band, group, row, row);  // still redrawn: the cell clears, the panel hides
     RemoveChannel(s, band, group);
     RevalidateChannelRefs(band, group);
@@ -85,7 +83,7 @@ ListEditResult InsertChannel(int band, int group, int row) {
     const int top = SlotLimit(band, group);
     if (!InRange(band, group, row)) return {};
     // The channel with the highest number would have nowhere to go.
-    if (SlotOf(band, group, top) != 0) {
+    if (FindChannelPos(top, band, group) != 0) {
         platform::MsgBox(Tr(MsgInsertTopTaken), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
         return {};
     }

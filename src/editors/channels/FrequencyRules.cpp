@@ -1,5 +1,6 @@
 #include "editors/channels/FrequencyRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/ChannelList.h"
@@ -15,11 +16,27 @@ QString ChannelBandRangeText(int band) {
     }
 }
 
+namespace {
+
+// Wider than the CB text: every channel of every plan (DE's lower block,
+// UK's own) must pass a paste back.
+FrequencyLimits CbPlansSpan() {
+    long low = 0, high = 0;
+    for (int plan = 1; plan <= 7; ++plan)
+        for (int n = 1; n <= CbPlanChannelCount(plan); ++n) {
+            const long hz = CbPlanChannelHz(plan, n);
+            low = low == 0 ? hz : std::min(low, hz);
+            high = std::max(high, hz);
+        }
+    return {low / 1e6, high / 1e6};
+}
+
+}  // namespace
+
 FrequencyLimits ChannelBandLimits(int band) {
+    static const FrequencyLimits cb = CbPlansSpan();
     switch (band) {
-        // Wider than the CB text: every channel of every plan (DE's lower
-        // block from 26.565, UK up to 27.99125) must pass a paste back.
-        case BandCB: return {26.565, 27.99125};
+        case BandCB: return cb;
         case BandHAM: return {28.0, 29.7};
         default: return {24.715, 30.105};
     }

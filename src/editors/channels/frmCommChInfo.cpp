@@ -651,10 +651,8 @@ void frmCommChInfo::Combo8_Click(int index) {
             StoreMemRef(*rr.record, box->currentText());
         } else {
             StoreMemRefBand(*rr.record, picked);
-            // The channel number stays when the plan now chosen has it; else the entry is free.
-            const QString number = QString::number(rr.record->MemRefCh);
-            if (rr.record->MemRefCh != 255 && !MemRefItems(band, MemRefPlan(group, *rr.record)).contains(number))
-                StoreMemRef(*rr.record, QStringLiteral("Off"));
+            // The channel number stays where the plan now chosen has it; else the entry is free.
+            FreeGoneMemEntries(MemRefPlan(group, *rr.record));
             ShowCurrentRowDetail();  // the channel list is the chosen plan's
         }
         grid_->setTextMatrix(row, 1, MemRowFrequency(band, group, *rr.record));

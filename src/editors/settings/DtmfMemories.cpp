@@ -4,6 +4,7 @@
 #include "core/ModEnglish.h"
 #include "core/ModEnglishDTMF.h"
 #include "core/ModFun.h"
+#include "core/ModPubFun.h"
 #include "editors/WindowCalls.h"
 #include "editors/channels/ChannelReferences.h"
 
@@ -41,17 +42,11 @@ void setSetting(int v) {
 }
 int getDisp() { return ValidFlag(WorkDocument.Settings.DtmfSettings.at(5), 0); }
 
-QStringList numbers(int from, int to, int step) {
-    QStringList items;
-    for (int v = from; v <= to; v += step) items << QString::number(v);
-    return items;
-}
-
 const ControlRow kEncodeRows[] = {
-    {"Combo1_0", "Label1_0", &CapDtmfSendTime, [] { return numbers(10, 500, 10); }, getSetting<0>, setSetting<0>},
-    {"Combo1_1", "Label1_1", &CapFirstDigitTime, [] { return numbers(0, 1000, 100); }, getSetting<1>,
+    {"Combo1_0", "Label1_0", &CapDtmfSendTime, [] { return NumberItems(10, 500, 10); }, getSetting<0>, setSetting<0>},
+    {"Combo1_1", "Label1_1", &CapFirstDigitTime, [] { return NumberItems(0, 1000, 100); }, getSetting<1>,
      setSetting<1>},
-    {"Combo1_2", "Label1_2", &CapFirstDigitDelay, [] { return numbers(100, 2500, 100); }, getSetting<2>,
+    {"Combo1_2", "Label1_2", &CapFirstDigitDelay, [] { return NumberItems(100, 2500, 100); }, getSetting<2>,
      setSetting<2>},
     {"Combo1_3", "Label1_3", &CapStarHashTone,
      [] { return QStringList{QStringLiteral("Off"), QStringLiteral("100"), QStringLiteral("500"), QStringLiteral("1000")}; },

@@ -18,6 +18,7 @@
 #include "core/ModEnglishChannelInfo.h"
 #include "core/ModEnglishDTMF.h"
 #include "core/ModFun.h"
+#include "core/ModPubFun.h"
 #include "editors/settings/DtmfMemories.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
@@ -29,12 +30,6 @@ namespace {
 // Controls on a tab page sit this much higher than on the tab area they were
 // laid out on: the page starts below the tab row.
 constexpr int pageTop(int twips) { return px(twips - 300); }
-
-QStringList numbers(int from, int to, int step) {
-    QStringList items;
-    for (int v = from; v <= to; v += step) items << QString::number(v);
-    return items;
-}
 
 // Captions that ControlRows does not set.
 const CaptionRow kCaptions[] = {
@@ -179,7 +174,7 @@ void FrmDTMF::InitDTMFControls() {
         }
     };
     fill("Combo2_0", QStringList{off, "A", "B", "C", "D", "#", "*"});
-    fill("Combo2_1", QStringList{off} + numbers(1, 15, 1));
+    fill("Combo2_1", QStringList{off} + NumberItems(1, 15, 1));
     fill("Combo2_2", TrItems(CapCallAlertItems));
     fill("Combo2_3", TrItems(CapTranspondItems));
     fill("Combo3", TrItems(CapStunTypeItems));

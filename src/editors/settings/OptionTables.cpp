@@ -33,11 +33,6 @@ constexpr W WidthOf() {
 const FieldRef None{};
 
 // ---- item lists ----
-QStringList Numbers(int from, int to, int step = 1, const char* suffix = "") {
-    QStringList out;
-    for (int n = from; n <= to; n += step) out << QString::number(n) + QString::fromLatin1(suffix);
-    return out;
-}
 QStringList OffOn() { return TrItems(CapOffOn); }
 QString OffWord() { return TrItem(CapOffOn, 1); }
 QStringList Fixed(std::initializer_list<const char*> items) {
@@ -52,18 +47,18 @@ QStringList ItemsHamGroup() {
     return out;
 }
 QStringList ItemsIndic() { return Fixed({"Off", "SWR", "TOT", "DC"}); }
-QStringList Items1To45() { return Numbers(1, 45); }
-QStringList Items300To3000() { return Numbers(300, 3000, 10); }
-QStringList ItemsRBTime() { return Numbers(50, 1000, 50); }
-QStringList ItemsNogSet() { return QStringList{Tr(CapOff)} + Numbers(1, 32); }
-QStringList ItemsTot() { return QStringList{Tr(CapOff)} + Numbers(30, 600, 30, "s"); }
+QStringList Items1To45() { return NumberItems(1, 45); }
+QStringList Items300To3000() { return NumberItems(300, 3000, 10); }
+QStringList ItemsRBTime() { return NumberItems(50, 1000, 50); }
+QStringList ItemsNogSet() { return QStringList{Tr(CapOff)} + NumberItems(1, 32); }
+QStringList ItemsTot() { return QStringList{Tr(CapOff)} + NumberItems(30, 600, 30, "s"); }
 QStringList ItemsScanType() { return TrItems(CapScanType); }
 QStringList ItemsClaSet() { return ClaSetItems(WorkDocument.Band); }
-QStringList Items1To5() { return Numbers(1, 5); }
-QStringList Items1To9() { return Numbers(1, 9); }
-QStringList Items1To32() { return Numbers(1, 32); }
-QStringList Items1To64() { return Numbers(1, 64); }
-QStringList ItemsHoldTime() { return QStringList{OffWord()} + Numbers(1, 30, 1, "S") + QStringList{"Infinite"}; }
+QStringList Items1To5() { return NumberItems(1, 5); }
+QStringList Items1To9() { return NumberItems(1, 9); }
+QStringList Items1To32() { return NumberItems(1, 32); }
+QStringList Items1To64() { return NumberItems(1, 64); }
+QStringList ItemsHoldTime() { return QStringList{OffWord()} + NumberItems(1, 30, 1, "S") + QStringList{"Infinite"}; }
 QStringList ItemsHoldDelay() {
     return Fixed({"30ms", "1S", "1.5S", "2S", "2.5S", "3S", "3.5S", "4S", "4.5S", "5S", "5.5S"});
 }
@@ -82,14 +77,14 @@ QStringList ItemsKeys() { return KeyListItems(RadioHasOption); }
 QStringList ItemsLongKey() { return Fixed({"FM", "AM", "USB", "LSB"}); }
 QStringList ItemsPttSleep() { return Fixed({"Off", "1 min", "2 min", "3 min", "4 min"}); }
 // Only what the byte can hold: 300 Hz to 2550 Hz.
-QStringList ItemsCwFreq() { return Numbers(300, 2550, 10); }
-QStringList ItemsCwBeep() { return QStringList{OffWord()} + Numbers(1, 63); }
+QStringList ItemsCwFreq() { return NumberItems(300, 2550, 10); }
+QStringList ItemsCwBeep() { return QStringList{OffWord()} + NumberItems(1, 63); }
 QStringList ItemsNone() { return {}; }
 QStringList ItemsOffOnLiteral() { return Fixed({"Off", "On"}); }
 QStringList ItemsOFFONLiteral() { return Fixed({"OFF", "ON"}); }
 QStringList ItemsAgc() { return Fixed({"SLOW", "FAST"}); }
-QStringList ItemsSql() { return QStringList{OffWord()} + Numbers(1, 79); }
-QStringList ItemsCwBkin() { return QStringList{"Off"} + Numbers(10, 1000, 10, "ms"); }
+QStringList ItemsSql() { return QStringList{OffWord()} + NumberItems(1, 79); }
+QStringList ItemsCwBkin() { return QStringList{"Off"} + NumberItems(10, 1000, 10, "ms"); }
 QStringList ItemsOnOffLiteral() { return Fixed({"On", "Off"}); }
 QStringList ItemsCwRxMode() { return Fixed({"USB", "LSB"}); }
 QStringList ItemsMenuColour() { return Fixed({"RED", "GREEN", "BLUE", "CYAN", "PURP", "YELLOW", "WHITE"}); }

@@ -21,8 +21,8 @@
 #include "editors/channels/ChannelGridModel.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "link/RadioImage.h"
-#include "link/ImageValidation.h"
 #include "link/SettingsCodec.h"
+#include "mainwindow/TransferCommands.h"
 #include "platform/widgets/ChildForms.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/GridEditBox.h"
@@ -232,7 +232,7 @@ TEST_F(ChannelEditor, AWorkGroupPickReachesTheFileAndTheRadioImage) {
     PackSettings(WorkDocument.Settings);
     EXPECT_EQ(RadioImage[0x18003], 2);  // HF's work group, sent zero-based
     WorkDocument.Settings.CurGroupIndex[BandHF] = 1;
-    ASSERT_TRUE(OpenDataFile(Doc.DataFilePath, OpenRefusal));
+    ASSERT_TRUE(OpenDataFile(Doc.DataFilePath, OpenDocumentRefusal));
     EXPECT_EQ(WorkDocument.Settings.CurGroupIndex[BandHF], 3);
 }
 
