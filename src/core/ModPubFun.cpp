@@ -28,6 +28,43 @@ int SelectComboIndex(const QStringList& items, int index) {
     return indexToSelect(items, GetComboItem(items, index));
 }
 
+ShownItem ShowIndex(const QStringList& items, int index, const QString& own) {
+    if (index >= 0 && index < items.size()) return {index, QString()};
+    return {-1, own};
+}
+
+ShownItem ShowText(const QStringList& items, const QString& text, const QString& own) {
+    const int index = text.isEmpty() ? -1 : static_cast<int>(items.indexOf(text));
+    if (index >= 0) return {index, QString()};
+    return {-1, own.isNull() ? text : own};
+}
+
+namespace {
+// "120ms" -> 120 and "ms"; false for a text that does not start with digits.
+bool SplitNumber(const QString& text, long& number, QString& suffix) {
+    qsizetype digits = 0;
+    while (digits < text.size() && text.at(digits).isDigit() && text.at(digits).unicode() < 128) ++digits;
+    if (digits == 0 || digits > 9) return false;
+    suffix = text.mid(digits);
+    for (const QChar c : suffix)
+        if (c.isDigit() || c == QLatin1Char('.')) return false;
+    number = text.left(digits).toLong();
+    return true;
+}
+}  // namespace
+
+QString OwnItemText(const QStringList& items, long value) {
+    const qsizetype last = items.size() - 1;
+    long a = 0;
+    long b = 0;
+    QString sa;
+    QString sb;
+    if (value > last && last >= 1 && SplitNumber(items.at(last - 1), a, sa) && SplitNumber(items.at(last), b, sb) &&
+        sa == sb && b > a)
+        return QString::number(b + (value - last) * (b - a)) + sb;
+    return QString::number(value);
+}
+
 QStringList FillModeCombo() {
     QStringList modes;
     for (int mode = 0; mode <= 5; ++mode) modes << ModeTextFromIndex(mode);

@@ -16,6 +16,22 @@ QString GetComboItem(const QStringList& items, int index);
 int SelectComboText(const QStringList& items, const QString& text);
 // The same with GetComboItem.
 int SelectComboIndex(const QStringList& items, int index);
+// What a list shows for a stored value: the item `index`, or, when the list
+// lacks the value, the value's own text (nothing when that is empty too).
+struct ShownItem {
+    int index = -1;
+    QString own;
+    bool operator==(const ShownItem&) const = default;
+};
+// The item at `index`; the own text for an index outside the list.
+ShownItem ShowIndex(const QStringList& items, int index, const QString& own);
+// The item equal to `text`; the own text (`text` itself when `own` is null)
+// when no item is.
+ShownItem ShowText(const QStringList& items, const QString& text, const QString& own = QString());
+// The text a list's own numbering gives a value beyond its last item: where
+// the last two items are numbers with one suffix ("1S", "2S"), the numbering
+// goes on ("40S"); otherwise, and for a negative value, the value itself.
+QString OwnItemText(const QStringList& items, long value);
 // "FM", "AM", "USB", "LSB", "PA", "CW": the list index is the mode code.
 QStringList FillModeCombo();
 // "from", "from + step", ... up to `to`, each followed by `suffix`.

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "core/GlobalState.h"
+#include "editors/ComboHelpers.h"
 #include "editors/EditorBase.h"
 
 namespace ulbrix {
@@ -21,11 +22,6 @@ QComboBox* ControlRows::combo(const ControlRow& row) const {
 
 QCheckBox* ControlRows::check(const ControlRow& row) const {
     return row.items ? nullptr : editor_.findChild<QCheckBox*>(QString::fromLatin1(row.objectName));
-}
-
-int ControlRows::ShownIndex(int index, int count) {
-    if (count <= 0) return -1;
-    return index >= 0 && index < count ? index : 0;
 }
 
 void ControlRows::applyCaptions() {
@@ -55,7 +51,11 @@ void ControlRows::show() {
     EditorBase::FillGuard guard(editor_);
     for (const ControlRow& row : rows_) {
         if (!row.get) continue;
-        if (QComboBox* box = combo(row)) box->setCurrentIndex(ShownIndex(row.get(), box->count()));
+        if (QComboBox* box = combo(row)) {
+            const int v = row.get();
+            const QStringList items = ComboItems(box);
+            ShowComboValue(box, ShowIndex(items, v, OwnItemText(items, v)));
+        }
         else if (QCheckBox* box = check(row)) box->setChecked(row.get() != 0);
     }
 }

@@ -38,7 +38,7 @@ public:
     // Every list emptied, then filled with its items.
     void fill();
     // Every value shown, under the fill guard; a value outside its list shows
-    // item 0. Nothing is stored.
+    // its own text. Nothing is stored.
     void show();
     // A pick stores through the row's `set`, and nothing else; a row without
     // `set` cannot be changed.
@@ -47,10 +47,6 @@ public:
     // The list or check box of a row (nullptr when the editor has none).
     QComboBox* combo(const ControlRow& row) const;
     QCheckBox* check(const ControlRow& row) const;
-
-    // Item `index` of the list, item 0 for any index outside it (-1 when the
-    // list is empty): what a list shows for a stored value.
-    static int ShownIndex(int index, int count);
 
 private:
     EditorBase& editor_;

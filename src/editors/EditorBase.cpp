@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/GlobalState.h"
+#include "editors/ComboHelpers.h"
 #include "platform/MsgBox.h"
 
 namespace ulbrix {
@@ -51,14 +52,18 @@ void EditorBase::onPick(QComboBox* box, std::function<void(int)> handler) {
     auto run = [this, handler = std::move(handler)](int index) {
         Trap(handlerErrorText(), [&] { handler(index); });
     };
-    connect(box, &QComboBox::currentIndexChanged, this, [this, run, storedIndex](int index) {
+    // The item that shows a stored value the list lacks is that value: a
+    // pick of it stores nothing, and a pick of any other item drops it.
+    connect(box, &QComboBox::currentIndexChanged, this, [this, box, run, storedIndex](int index) {
         *storedIndex = -1;
-        if (!EventsEnabled() || index < 0) return;
+        if (!EventsEnabled() || index < 0 || IsOwnTextItem(box, index)) return;
         run(index);
         *storedIndex = index;  // after the handler: it may show another index
+        FillGuard guard(*this);
+        DropOwnTextItem(box);
     });
-    connect(box, &QComboBox::activated, this, [this, run, storedIndex](int index) {
-        if (std::exchange(*storedIndex, -1) == index || !EventsEnabled()) return;
+    connect(box, &QComboBox::activated, this, [this, box, run, storedIndex](int index) {
+        if (std::exchange(*storedIndex, -1) == index || !EventsEnabled() || IsOwnTextItem(box, index)) return;
         run(index);
     });
 }

@@ -9,7 +9,6 @@
 #include "link/ChangedBlockMap.h"
 #include "link/dialogs/FrmComSet.h"
 #include "link/dialogs/FrmProgress.h"
-#include "editors/ShownValueCheck.h"
 #include "link/ImageValidation.h"
 #include "link/ChannelCodec.h"
 #include "link/ModComm.h"
@@ -95,29 +94,15 @@ bool TransferCommands::confirm(const TextTable& text) {
     return false;
 }
 
-std::vector<ImageProblem> DocumentProblems(const DocumentImage& doc, const ChannelTableType& channels,
-                                           const MemChannelListType& memList) {
-    std::vector<ImageProblem> problems = ValidateDocumentForWrite(doc, channels, memList);
-    // A value the radio cannot hold is named once, by the write check.
-    for (ImageProblem& p : CheckShownValues(doc, channels, memList)) {
-        const bool named = std::any_of(problems.begin(), problems.end(), [&p](const ImageProblem& q) {
-            return q.band == p.band && q.group == p.group && q.channel == p.channel && q.field == p.field;
-        });
-        if (!named) problems.push_back(std::move(p));
-    }
-    return problems;
-}
-
 QString OpenDocumentRefusal(const DocumentImage& doc, const ChannelTableType& channels,
                             const MemChannelListType& memList) {
-    const std::vector<ImageProblem> problems = DocumentProblems(doc, channels, memList);
+    const std::vector<ImageProblem> problems = ValidateDocumentForWrite(doc, channels, memList);
     return problems.empty() ? QString() : OpenProblemsMessage(problems, CurrentLanguage);
 }
 
-// A document that cannot be packed as it is, or that an editor would show
-// otherwise than stored, must not reach the radio.
+// A document that cannot be packed as it is must not reach the radio.
 bool TransferCommands::documentWritable() {
-    const std::vector<ImageProblem> problems = DocumentProblems(WorkDocument, ChannelTable, MemChannelList);
+    const std::vector<ImageProblem> problems = ValidateDocumentForWrite(WorkDocument, ChannelTable, MemChannelList);
     if (problems.empty()) return true;
     platform::MsgBox(ProblemsMessage(problems, CurrentLanguage), platform::MsgButtons::Ok,
                      platform::MsgIcon::Exclamation);

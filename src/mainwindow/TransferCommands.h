@@ -26,13 +26,8 @@ class TextTable;
 class FrmProgress;
 class frmMProgress;
 
-// Every reason a document may be neither written nor opened: a value the
-// radio cannot hold (ValidateDocumentForWrite) or one a visible editor could
-// only show as a stand-in (CheckShownValues). Write and Open both ask this.
-std::vector<ImageProblem> DocumentProblems(const DocumentImage& doc, const ChannelTableType& channels,
-                                           const MemChannelListType& memList);
-// Open's DocumentCheck: its refusal in the current language, empty when the
-// file may open.
+// Open's DocumentCheck: the write's refusal of a value the radio cannot hold,
+// in the current language; empty when the file may open.
 QString OpenDocumentRefusal(const DocumentImage& doc, const ChannelTableType& channels,
                             const MemChannelListType& memList);
 

@@ -728,9 +728,8 @@ bool frmMain::DoFileOpen() {
     UnloadChildForms();
     // A refused file leaves the document and its name as they were, so a
     // later Save cannot write it over the file that was refused. A file that
-    // could not be written to the radio as it is, or that an editor could
-    // only show as stand-ins, does not open either; the kept document is
-    // shown again.
+    // holds a value the radio cannot hold does not open either; the kept
+    // document is shown again.
     if (OpenDataFile(path, OpenDocumentRefusal)) return true;
     showChannelEditor();
     return false;

@@ -97,14 +97,21 @@ TEST_F(EditorBaseTest, ShowingStoresNothingAndEveryChangeStoresOnce) {
     EXPECT_EQ(stores, 0);
     EXPECT_TRUE(w.EventsEnabled());
 
-    // A stored value outside the list shows item 0 and stays stored; the
-    // item shown picked again stores.
+    // A stored value outside the list shows as its own text and stays
+    // stored, picked again or not; item 0 is a pick like any other and the
+    // own text goes with it.
     storedList = 9;
     w.rows.show();
-    EXPECT_EQ(box->currentIndex(), 0);
+    const int items = box->count() - 1;
+    EXPECT_EQ(box->currentText(), "9");
+    emit box->activated(box->currentIndex());
     EXPECT_EQ(storedList, 9);
-    emit box->activated(0);
+    EXPECT_EQ(stores, 0);
+    box->setCurrentIndex(0);
     EXPECT_EQ(storedList, 0);
+    EXPECT_EQ(box->count(), items);
+    emit box->activated(0);
+    EXPECT_EQ(stores, 1);
 
     // A pick changes the index, then reports it: stored once. A change
     // without the report (a screen reader's selection) stores as well.

@@ -16,6 +16,7 @@
 #include "link/dialogs/FrmProgress.h"
 #include "link/dialogs/frmMProgress.h"
 #include "core/ModEndlishProgress.h"
+#include "core/ModFreFile.h"
 #include "link/ImageValidation.h"
 #include "mainwindow/TransferCommands.h"
 #include "platform/IniFile.h"
@@ -206,31 +207,66 @@ TEST_F(Commands, WriteRefusesADocumentThatCannotBePacked) {
     EXPECT_TRUE(radio.frames().empty());
 }
 
-// A value the radio could hold but a visible list could only show as a
-// stand-in stops the write with the lines Open gives for it.
-TEST_F(Commands, WriteRefusesAValueAListCannotShow) {
-    WorkDocument.Settings.Beep = 200;
-    ASSERT_TRUE(ValidateDocumentForWrite().empty());
-    const std::vector<ImageProblem> problems = DocumentProblems(WorkDocument, ChannelTable, MemChannelList);
-    transfer->TimerWrite_Timer();
-    ASSERT_EQ(msgs.shown().size(), 1u);
-    EXPECT_EQ(msgs.shown()[0].text, ProblemsMessage(problems, 1));
-    EXPECT_EQ(msgs.shown()[0].text.section('\n', 1), OpenProblemsMessage(problems, 1).section('\n', 1));
-    EXPECT_TRUE(msgs.shown()[0].text.contains("Option settings: Beep is 200"));
-    SpinUntil([] { return false; }, 50);
-    EXPECT_TRUE(radio.frames().empty());
-}
+// What a radio holds is the radio's: a read of an erased radio, or of one
+// whose every block holds other bytes, saves, opens and goes to a second
+// radio unchanged; reading that radio gives the saved document again.
+TEST_F(Commands, ARadioReadGoesThroughAFileToASecondRadioUnchanged) {
+    const auto readRadio = [&] {
+        msgs.clear();
+        transfer->mnuReadFromRadio_Click();
+        return msgs.texts().size() == 2 && msgs.texts()[1] == "Read Data Completed.";
+    };
+    struct Radio {
+        const char* name;
+        std::function<void()> fill;
+    };
+    const Radio radios[] = {
+        {"erased", [&] { radio.setMemory(std::vector<std::uint8_t>(FakeRadio::MemorySize, 0xFF)); }},
+        {"every byte another", [&] { radio.fillPattern(19); }},
+    };
+    const QString path = rt.root() + "/clone.dat";
+    for (const Radio& r : radios) {
+        SCOPED_TRACE(r.name);
+        r.fill();
+        ASSERT_TRUE(readRadio());
+        QStringList reasons;
+        for (const ImageProblem& p : ValidateDocumentForWrite()) reasons << p.english;
+        EXPECT_TRUE(reasons.isEmpty()) << reasons.join('\n').toStdString();
+        Doc.DataFilePath = path;
+        ASSERT_TRUE(SaveDataFile());
+        const DocumentImage doc = WorkDocument;
+        const ChannelTableType channels = ChannelTable;
+        const MemChannelListType mem = MemChannelList;
+        const auto same = [&](const char* when) {
+            SCOPED_TRACE(when);
+            EXPECT_TRUE(WorkDocument == doc);
+            for (int b = 0; b < BandCount; ++b)
+                for (int g = 1; g <= GroupsOfBand(b); ++g)
+                    for (int n = 1; n <= WorkDocument.ChannelCount(b, g); ++n)
+                        EXPECT_TRUE(ChannelTable(b, n, g) == channels(b, n, g)) << b << " " << g << " " << n;
+            // A free memory entry carries nothing but its flag.
+            for (int n = 1; n <= MemListSize; ++n) {
+                const ChannelRecord& e = MemChannelList(n);
+                EXPECT_TRUE(e.InUse == 0 ? mem(n).InUse == 0 : e == mem(n)) << "memory entry " << n;
+            }
+        };
 
-// What the fake radio holds from the start reads into a document that passes
-// every check, so it can be saved, opened and written back.
-TEST_F(Commands, ADocumentReadFromTheRadioPassesEveryCheck) {
-    transfer->mnuReadFromRadio_Click();
-    ASSERT_EQ(msgs.texts().size(), 2);
-    EXPECT_EQ(msgs.texts()[1], "Read Data Completed.");
-    const std::vector<ImageProblem> problems = DocumentProblems(WorkDocument, ChannelTable, MemChannelList);
-    QStringList lines;
-    for (const ImageProblem& p : problems) lines << p.english;
-    EXPECT_TRUE(problems.empty()) << lines.join('\n').toStdString();
+        NewDocument();
+        msgs.clear();
+        ASSERT_TRUE(OpenDataFile(path, OpenDocumentRefusal));
+        EXPECT_TRUE(msgs.shown().empty());
+        same("opened");
+
+        radio.setMemory(std::vector<std::uint8_t>(FakeRadio::MemorySize, 0));  // the second radio
+        msgs.clear();
+        transfer->TimerWrite_Timer();
+        ASSERT_EQ(msgs.texts().size(), 2);
+        EXPECT_EQ(msgs.texts()[1], "Write Data Completed.");
+
+        NewDocument();
+        ASSERT_TRUE(readRadio());
+        same("read back");
+    }
 }
 
 TEST_F(Commands, FailedWriteClosesTheDialogAndSaysSo) {

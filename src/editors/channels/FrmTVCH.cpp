@@ -150,7 +150,7 @@ void FrmTVCH::SetCaptionsByLanguage() {
 
 void FrmTVCH::ShowData() {
     FillGuard guard(*this);
-    SelectComboText(combo1_, QString::number(int(Setting(CurWxChannel)) + 1));
+    ShowComboValue(combo1_, ShowText(ComboItems(combo1_), QString::number(int(Setting(CurWxChannel)) + 1)));
     for (int r = 1; r <= WeatherChannelRows; ++r) ShowGridRow(r);
     rows_.show();
 }
@@ -196,7 +196,7 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
     cellPicked_ = false;  // the item shown for the cell is not a choice
     {
         FillGuard guard(*this);
-        SelectComboText(box, text);
+        ShowComboValue(box, ShowText(ComboItems(box), text));
     }
     const QRect cell = grid_->cellRect(row, col);
     box->setGeometry(cell.x(), cell.y(), cell.width(), box->sizeHint().height());
@@ -218,7 +218,8 @@ void FrmTVCH::Save_TVChannel() {
         ApplyWeatherFrequency(WeatherEntry(editRow_), commit);
         ShowGridRow(editRow_);
         if (commit.kind != WeatherFrequencyCommit::Keep) ShowCurrentWxChannel();
-    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0) {
+    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0 &&
+               !IsOwnTextItem(list, list->currentIndex())) {
         WeatherChannelRecord& entry = WeatherEntry(editRow_);
         const auto picked = static_cast<Integer>(list->currentIndex());
         if (editCol_ == 2) entry.OnOff = picked;

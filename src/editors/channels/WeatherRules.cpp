@@ -121,8 +121,13 @@ WeatherChannelRecord& WeatherEntry(int row) {
 QStringList WeatherRowTexts(const WeatherChannelRecord& entry, const QStringList& wideItems,
                             const QStringList& scanItems) {
     if (entry.InUse != 1) return {QString(), QString(), QString(), QString()};
-    return {FormatWeatherFrequency(entry.FreqMHz), QString(), GetComboItem(wideItems, entry.Wide),
-            GetComboItem(scanItems, entry.ScanAdd)};
+    // A value a list lacks shows as its own text, as the cell's list shows it.
+    const auto text = [](const QStringList& items, int v) {
+        const ShownItem shown = ShowIndex(items, v, OwnItemText(items, v));
+        return shown.index >= 0 ? items.at(shown.index) : shown.own;
+    };
+    return {FormatWeatherFrequency(entry.FreqMHz), QString(), text(wideItems, entry.Wide),
+            text(scanItems, entry.ScanAdd)};
 }
 
 bool WeatherFrequencyKey(QChar c) {

@@ -375,8 +375,8 @@ void FrmOptFeatures::SetOptCaptions() {
 }
 
 void FrmOptFeatures::showRow(const OptionRow& row) {
-    if (QComboBox* box = list(row.id)) box->setCurrentIndex(ShownIndex(row, ComboItems(box)));
-    else if (QCheckBox* box = check(row.id)) box->setChecked(ShownIndex(row, {}) != 0);
+    if (QComboBox* box = list(row.id)) ShowComboValue(box, ShownValue(row, ComboItems(box)));
+    else if (QCheckBox* box = check(row.id)) box->setChecked(ShownValue(row, {}).index != 0);
 }
 
 void FrmOptFeatures::ShowOptData() {
@@ -424,7 +424,10 @@ void FrmOptFeatures::ShowDTMF() {
 void FrmOptFeatures::SaveOptFeat(int id) {
     const OptionRow* row = FindOptionRow(id);
     if (!row) return;
-    if (QComboBox* box = list(id)) pick(*row, box->currentIndex());
+    if (QComboBox* box = list(id)) {
+        // A value the list lacks is stored already.
+        if (!IsOwnTextItem(box, box->currentIndex())) pick(*row, box->currentIndex());
+    }
     else if (QCheckBox* box = check(id)) pick(*row, box->isChecked() ? 1 : 0);
 }
 

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QTabBar>
 #include <vector>
 
 #include "core/GlobalState.h"
 #include "core/ModEnglish.h"
+#include "editors/ComboHelpers.h"
 #include "editors/settings/RogerBeepChart.h"
 #include "editors/settings/RogerBeepRules.h"
 
@@ -39,11 +39,10 @@ int frequencyItemOfHz(int hz) {
 constexpr int MaxPasses = 10, MaxLength = 255;
 int itemOf(int value, int max) { return value >= 0 && value <= max ? value : 0; }
 
-// Shows `item`; with -1, a value the list does not offer (from a file) is
-// shown as its text with no item picked, so the list still says what plays.
+// Shows `item`; with -1, a value the list does not offer (from a file) shows
+// as its own text, so the list still says what plays.
 void showItem(QComboBox* box, int item, const QString& unlisted = QString()) {
-    box->setPlaceholderText(item < 0 ? unlisted : QString());
-    box->setCurrentIndex(item);
+    ShowComboValue(box, {item, item < 0 ? unlisted : QString()});
 }
 
 RogerBeepPattern& shownPattern() {
@@ -61,11 +60,6 @@ QComboBox* makeList(QWidget* parent, const QString& name, int leftTw, int topTw)
     // Long lists drop down as a short scrolling list, whatever the style.
     box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     box->setMaxVisibleItems(12);
-    // A value the list does not offer is shown as its text: in the colour of
-    // any other value, not greyed like a hint.
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::PlaceholderText, pal.color(QPalette::ButtonText));
-    box->setPalette(pal);
     return box;
 }
 
@@ -221,13 +215,18 @@ void FrmToneTips::InitToneCombos() {
 
     Combo1->clear();
     Combo1->addItems(passes);
-    // One model for the 14 frequency lists and one for the gap and 14 length
-    // lists: the items are built once.
-    frequencyItems_ = new QStringListModel(frequencies, this);
-    lengthItems_ = new QStringListModel(lengths, this);
-    Combo2->setModel(lengthItems_);
-    for (QComboBox* box : Combo3) box->setModel(frequencyItems_);
-    for (QComboBox* box : Combo4) box->setModel(lengthItems_);
+    // Each list has items of its own: a value one of them lacks is shown as
+    // an item of that list alone.
+    Combo2->clear();
+    Combo2->addItems(lengths);
+    for (QComboBox* box : Combo3) {
+        box->clear();
+        box->addItems(frequencies);
+    }
+    for (QComboBox* box : Combo4) {
+        box->clear();
+        box->addItems(lengths);
+    }
 }
 
 void FrmToneTips::ShowRBPattern() {

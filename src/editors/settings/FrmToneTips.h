@@ -15,7 +15,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QStringListModel;
 class QTabBar;
 
 namespace ulbrix {
@@ -72,8 +71,6 @@ private:
     RogerBeepChart* Picture1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
-    QStringListModel* frequencyItems_ = nullptr;
-    QStringListModel* lengthItems_ = nullptr;
 
     // Playbacks under way in this window (one nests in another's wait when
     // Stop and Play are pressed during a tone).

@@ -48,19 +48,6 @@ bool SameField(const FieldRef& a, const FieldRef& b) {
 
 namespace {
 
-// The item at `index`, or item 0 when there is none there; -1 for an empty list.
-int General(int index, const QStringList& items) {
-    if (items.isEmpty()) return -1;
-    return (index >= 0 && index < items.size()) ? index : 0;
-}
-
-// The item whose text is `text`, or item 0.
-int ByText(const QString& text, const QStringList& items) {
-    if (items.isEmpty()) return -1;
-    const auto k = items.indexOf(text);
-    return k >= 0 ? static_cast<int>(k) : 0;
-}
-
 long RoundHalfAway(double x) {
     // The small lift keeps decimal halves (16.85 * 10) from falling short.
     const double a = std::floor(std::abs(x) + 0.5 + 1e-9);
@@ -120,60 +107,54 @@ VoxEnables VoxEnablesOf(int voxOnOff, int levelIndex) {
 
 namespace {
 
-// The index a control shows for the working document, and whether that item
-// is the stored value itself rather than a stand-in for it.
-struct Shown {
-    int index;
-    bool exact;
-};
-
-Shown At(int index, const QStringList& items) {
-    return {General(index, items), index >= 0 && index < items.size()};
+ShownItem At(long v, const QStringList& items) {
+    return ShowIndex(items, static_cast<int>(std::clamp(v, -1L, 65535L)), OwnItemText(items, v));
 }
 
-Shown WithText(const QString& text, const QStringList& items) {
-    return {ByText(text, items), !text.isEmpty() && items.contains(text)};
+// The entry of `all` at v, found by its text in `items`; a known entry the
+// list leaves out shows its own text, an unknown one its number.
+ShownItem Through(const QStringList& all, long v, const QStringList& items) {
+    if (v < 0 || v >= all.size()) return ShowIndex(items, -1, QString::number(v));
+    return ShowText(items, all.at(static_cast<int>(v)));
 }
 
-// The item of `all` at v, found by its text in `items` (item 0 when absent);
-// GetComboItem takes the first item for a v outside `all`.
-Shown Through(const QStringList& all, long v, const QStringList& items) {
-    const Shown s = WithText(GetComboItem(all, static_cast<int>(v)), items);
-    return {s.index, s.exact && v >= 0 && v < all.size()};
-}
+}  // namespace
 
-Shown ShownOf(const OptionRow& row, const QStringList& items) {
+ShownItem ShownValue(const OptionRow& row, const QStringList& items) {
     const long v = FieldValue(row.field, WorkDocument);
     switch (row.rule) {
     case OptRule::Inert:
     case OptRule::StoreOnly:
-        return {-1, true};
-    case OptRule::Tot: {
-        const Shown s = At(TotIndexOf(static_cast<int>(v)), items);
-        return {s.index, s.exact && v % 3 == 0};
-    }
+        return {};
+    case OptRule::Tot:
+        // The rounded quotient decides; a value past the last item reads in seconds.
+        return ShowIndex(items, TotIndexOf(static_cast<int>(v)), QStringLiteral("%1s").arg(v * 10));
     case OptRule::ClaSet:
-        if (WorkDocument.Band == BandCB && v > 1) return {General(0, items), false};
-        return At(static_cast<int>(v), items);
+        // T and RT stay stored in CB, whose list lacks them; they show as Off.
+        if (WorkDocument.Band == BandCB && v > 1) return ShowIndex(items, 0, QString());
+        return At(v, items);
     case OptRule::CwFreq:
-        return At(static_cast<int>(v) - 30, items);
+        return ShowIndex(items, static_cast<int>(v) - 30, QString::number(v * 10));
     case OptRule::Key:
         return Through(TrItems(CapKeyFunction), v, items);
     case OptRule::BeepHigh:
-        return At(static_cast<int>((v / 128) & 1), items);
+        return At((v / 128) & 1, items);
     case OptRule::BeepLow:
-        return At(static_cast<int>(v & 127), items);
+        return At(v & 127, items);
     case OptRule::Roger:
-        return v == 0 ? At(0, items) : WithText(QString::number(v - 127), items);
+        // A pattern the list does not offer shows Off; the pattern clean-up
+        // clears such a reference.
+        return ShowIndex(items, v == 0 ? 0 : std::max<int>(0, static_cast<int>(items.indexOf(QString::number(v - 127)))),
+                         QString());
     case OptRule::Dtmf:
-        return WithText(QString::number(v), items);
+        return ShowIndex(items, std::max<int>(0, static_cast<int>(items.indexOf(QString::number(v)))), QString());
     case OptRule::Mode:
         return Through(FillModeCombo(), v, items);
     case OptRule::Flag:
     case OptRule::ModeEnable:
-        return {ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault)), v == 0 || v == 1};
+        return {ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault)), QString()};
     case OptRule::NoField:
-        return {0, true};
+        return {0, QString()};
     case OptRule::Index:
     case OptRule::HandType:
     case OptRule::PublicSwitch:
@@ -181,14 +162,8 @@ Shown ShownOf(const OptionRow& row, const QStringList& items) {
     case OptRule::VoxLevel:
         break;
     }
-    return At(static_cast<int>(v), items);
+    return At(v, items);
 }
-
-}  // namespace
-
-int ShownIndex(const OptionRow& row, const QStringList& items) { return ShownOf(row, items).index; }
-
-bool ShowsStoredValue(const OptionRow& row, const QStringList& items) { return ShownOf(row, items).exact; }
 
 // ---- storing ----
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 
+#include "core/ModPubFun.h"
 #include "core/Records.h"
 
 namespace ulbrix {
@@ -83,12 +84,10 @@ QString RowCaption(const OptionRow& row);
 QString RowLabelName(const OptionRow& row);
 
 // ---- showing ----
-// The index a control shows for the working document (-1: no selection).
-// `items` are the control's items. Nothing is stored.
-int ShownIndex(const OptionRow& row, const QStringList& items);
-// False when the control would show a stand-in (item 0, a rounded or an
-// empty choice) for what the working document holds.
-bool ShowsStoredValue(const OptionRow& row, const QStringList& items);
+// What a control shows for the working document: an item, or the value's own
+// text where the list lacks it. `items` are the control's items (a check box's
+// index is its state). Nothing is stored.
+ShownItem ShownValue(const OptionRow& row, const QStringList& items);
 
 // ---- storing ----
 // What a stored pick asks of the window afterwards.

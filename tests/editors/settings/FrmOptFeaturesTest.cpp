@@ -91,9 +91,11 @@ TEST_F(FrmOptFeaturesTest, OpeningShowsWithoutStoringEvenOddValues) {
         FrmOptFeatures* w = open();
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(RadioHasOption);
-        EXPECT_EQ(w->list(3)->currentIndex(), 0);
-        EXPECT_EQ(w->list(24)->currentIndex(), 0);
-        EXPECT_EQ(w->list(72)->currentIndex(), 0);
+        // Each shows as its own text, in the list's numbering where it has one.
+        EXPECT_EQ(w->list(3)->currentText(), "46");
+        EXPECT_EQ(w->list(24)->currentText(), "9");
+        EXPECT_EQ(w->list(72)->currentText(), "8");
+        EXPECT_EQ(w->list(11)->currentIndex(), 0);  // CLA SET RT in CB shows Off
         EXPECT_EQ(w->list(1)->currentIndex(), -1);  // carries no field: no selection
         EXPECT_EQ(w->textBox("Text2_2")->text(), "50.0");
         w->ShowRB();

@@ -31,7 +31,9 @@ protected:
         return *r;
     }
     static QStringList Items(int id) { return Row(id).items ? Row(id).items() : QStringList(); }
-    static int Shown(int id) { return ShownIndex(Row(id), Items(id)); }
+    static int Shown(int id) { return ShownValue(Row(id), Items(id)).index; }
+    // The value's own text where the list lacks it, "" where an item shows.
+    static QString Own(int id) { return ShownValue(Row(id), Items(id)).own; }
     static StoreResult Pick(int id, int index, std::function<int(int)> others = [](int) { return 0; }) {
         return StorePick(Row(id), index, Items(id), others);
     }
@@ -45,10 +47,14 @@ const std::array<Integer, 12> kRssi = {4, 9, 14, 19, 24, 29, 0, 5, 8, 12, 23, 35
 
 TEST_F(OptionRulesTest, TotStepsOfThreeAndCwFreqOffset) {
     const int tot = 9;
-    for (auto [value, index] : {std::pair{0, 0}, {3, 1}, {4, 1}, {5, 2}, {60, 20}, {63, 0}, {-4, 0}}) {
+    // The rounded quotient decides; past the list the value shows in seconds.
+    for (auto [value, index] : {std::pair{0, 0}, {3, 1}, {4, 1}, {5, 2}, {60, 20}, {63, -1}, {-4, -1}}) {
         Set(tot, value);
         EXPECT_EQ(Shown(tot), index) << value;
     }
+    EXPECT_EQ(Own(tot), "-40s");
+    Set(tot, 63);
+    EXPECT_EQ(Own(tot), "630s");
     Pick(tot, 20);
     EXPECT_EQ(Value(tot), 60);
 
@@ -57,8 +63,9 @@ TEST_F(OptionRulesTest, TotStepsOfThreeAndCwFreqOffset) {
     EXPECT_EQ(Items(cw).back(), "2550");
     Set(cw, 30);
     EXPECT_EQ(Shown(cw), 0);
-    Set(cw, 29);
-    EXPECT_EQ(Shown(cw), 0);
+    Set(cw, 0);
+    EXPECT_EQ(Shown(cw), -1);
+    EXPECT_EQ(Own(cw), "0");
     Set(cw, 255);
     EXPECT_EQ(Items(cw).at(Shown(cw)), "2550");
     Pick(cw, 1);  // "310"
@@ -77,17 +84,18 @@ TEST_F(OptionRulesTest, BeepWordHalvesAndOutOfRangeValues) {
     Pick(72, 2);  // "3"
     EXPECT_EQ(Value(71), 130);
 
-    // Bits 0..6 beyond the list show item 0 and stay until that half is picked.
+    // Bits 0..6 beyond the list show in its numbering and stay until that half is picked.
     Set(71, 0x87);
-    EXPECT_EQ(Shown(72), 0);
+    EXPECT_EQ(Shown(72), -1);
+    EXPECT_EQ(Own(72), "8");
     Pick(71, 0);
     EXPECT_EQ(Value(71), 7);
     Pick(72, 1);
     EXPECT_EQ(Value(71), 1);
 
-    // The ASQ level shows through the same rule (no index beyond the list).
+    // A word list shows a value past it as the number.
     Set(24, 5);
-    EXPECT_EQ(Shown(24), 0);
+    EXPECT_EQ(Own(24), "5");
     EXPECT_EQ(Value(24), 5);
     Set(24, 1);
     EXPECT_EQ(Shown(24), 1);
@@ -105,10 +113,11 @@ TEST_F(OptionRulesTest, KeyFunctionsStoreTheirEntryWithAndWithoutVfo) {
         EXPECT_EQ(Value(67), 16);
         EXPECT_EQ(keys.at(Shown(67)), "Scan");
         Set(42, 2);  // "VFO"
-        EXPECT_EQ(keys.at(Shown(42)), withVfo ? "VFO" : "Off");
+        // A list filled without VFO shows the entry's own text.
+        EXPECT_EQ(withVfo ? keys.at(Shown(42)) : Own(42), "VFO");
         EXPECT_EQ(Value(42), 2);  // showing kept it
         Set(42, 17);
-        EXPECT_EQ(Shown(42), 0);
+        EXPECT_EQ(Own(42), "17");
     }
     EXPECT_TRUE(PfKeyEnabled(0));
     EXPECT_TRUE(PfKeyEnabled(1));
@@ -303,7 +312,7 @@ TEST_F(OptionRulesTest, TablesAreConsistent) {
                 EXPECT_LE(v, 255) << row.id << " item " << i;
                 EXPECT_LE(v, FieldMax(row.field)) << row.id;
                 if (row.rule != OptRule::StoreOnly) {
-                    EXPECT_EQ(ShownIndex(row, row.items ? items : QStringList()), i) << row.id << " item " << i;
+                    EXPECT_EQ(ShownValue(row, row.items ? items : QStringList()).index, i) << row.id << " item " << i;
                 }
             }
         }

@@ -80,10 +80,12 @@ TEST_F(DtmfEditor, ShowsTheSettingsAndStoresOnlyPicks) {
     auto w = open();
     auto* send = w->findChild<QComboBox*>("Combo1_0");
     EXPECT_EQ(send->currentText(), "500");
-    EXPECT_EQ(w->findChild<QComboBox*>("Combo1_1")->currentText(), "0");
-    EXPECT_EQ(w->findChild<QComboBox*>("Combo1_4")->currentText(), "Off");
+    // Values past a list show in its numbering, or as the number.
+    EXPECT_EQ(w->findChild<QComboBox*>("Combo1_1")->currentText(), "5000");
+    EXPECT_EQ(w->findChild<QComboBox*>("Combo1_4")->currentText(), "-1");
     EXPECT_FALSE(w->findChild<QCheckBox*>("Check1")->isChecked());
-    EXPECT_EQ(s[1], 50);  // shown as item 0, not stored
+    EXPECT_EQ(s[1], 50);  // shown, not stored
+    EXPECT_EQ(s[4], -1);
     EXPECT_EQ(s[5], 2);
     EXPECT_FALSE(w->tabs()->isTabEnabled(1));
     EXPECT_EQ(w->grid()->textMatrix(3, 1), "12");

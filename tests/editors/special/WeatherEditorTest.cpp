@@ -51,8 +51,8 @@ protected:
 TEST_F(WeatherEditorTest, ATypedFrequencyIsCheckedStoredAndShown) {
     FrmTVCH* w = open();
     ASSERT_NE(w, nullptr);
-    // The stored current channel is not in use: the first one in use shows, nothing is stored.
-    EXPECT_EQ(w->currentChannelList()->currentText(), "2");
+    // The stored current channel is not in use: it shows as its number, nothing is stored.
+    EXPECT_EQ(w->currentChannelList()->currentText(), "7");
     EXPECT_EQ(WorkDocument.Settings.Weather.w[CurWxChannel], 6);
     EXPECT_EQ(w->grid()->textMatrix(2, 1), "162.40000");
     EXPECT_EQ(w->grid()->textMatrix(2, 3), "Narrow");
@@ -71,7 +71,7 @@ TEST_F(WeatherEditorTest, ATypedFrequencyIsCheckedStoredAndShown) {
     EXPECT_EQ(w->grid()->textMatrix(5, 1), "162.55000");
     EXPECT_EQ(w->grid()->textMatrix(5, 3), "Wide");
     EXPECT_EQ(ComboItems(w->currentChannelList()), QStringList({"2", "5"}));
-    // The refilled list keeps "2" and that selection counts as its pick.
+    // The refilled list lacks the 7 shown: its first item shows, and that counts as its pick.
     EXPECT_EQ(WorkDocument.Settings.Weather.w[CurWxChannel], 1);
 
     // Out of the band: clamped. A new frequency makes a Narrow entry Wide.
@@ -226,7 +226,7 @@ TEST_F(WeatherEditorTest, CaptionsStayWholeInsideTheWindowInBothLanguages) {
     }
 }
 
-TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowItemZeroForBadValues) {
+TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowBadValuesAsThemselves) {
     WorkDocument.Settings.Weather.w[WxStep] = 42;
     App.CurrentLanguage = 2;
     FrmTVCH* w = open();
@@ -234,7 +234,7 @@ TEST_F(WeatherEditorTest, SettingsStoreOnAPickAndShowItemZeroForBadValues) {
     auto* step = w->findChild<QComboBox*>("Combo8");
     auto* onOff = w->findChild<QComboBox*>("Combo10");
     ASSERT_TRUE(step && onOff);
-    EXPECT_EQ(step->currentText(), "100Hz");
+    EXPECT_EQ(step->currentText(), "42");
     EXPECT_EQ(WorkDocument.Settings.Weather.w[WxStep], 42);  // shown, not stored
     EXPECT_EQ(onOff->itemText(1), QString::fromUtf8("开"));
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("气象信道"));

@@ -61,7 +61,7 @@ TEST(WeatherRules, OnlyAnEmptiedBoxClearsAnEntry) {
     EXPECT_DOUBLE_EQ(stored.FreqMHz, 163.0);  // the other fields stay
 }
 
-TEST(WeatherRules, RowsShowFiveDecimalsAndFallBackToTheFirstItem) {
+TEST(WeatherRules, RowsShowFiveDecimalsAndValuesTheListsLackAsThemselves) {
     const QStringList wide{"Narrow", "Wide"}, scan{"Del", "Add"};
     WeatherChannelRecord e;
     EXPECT_EQ(WeatherRowTexts(e, wide, scan), QStringList({"", "", "", ""}));
@@ -69,9 +69,9 @@ TEST(WeatherRules, RowsShowFiveDecimalsAndFallBackToTheFirstItem) {
     e.FreqMHz = 162.55;
     e.Wide = 1;
     e.ScanAdd = 9;  // out of the list
-    EXPECT_EQ(WeatherRowTexts(e, wide, scan), QStringList({"162.55000", "", "Wide", "Del"}));
+    EXPECT_EQ(WeatherRowTexts(e, wide, scan), QStringList({"162.55000", "", "Wide", "9"}));
     e.Wide = -3;
-    EXPECT_EQ(WeatherRowTexts(e, wide, scan).at(2), "Narrow");
+    EXPECT_EQ(WeatherRowTexts(e, wide, scan).at(2), "-3");
     EXPECT_EQ(FormatWeatherFrequency(136), "136.00000");
     EXPECT_EQ(FormatWeatherFrequency(5), "005.00000");
     EXPECT_EQ(FormatWeatherFrequency(162.550001), "162.55000");
