@@ -48,11 +48,13 @@ bool HasStoredWindowSize(QSettings& store) {
 QRect FirstStartGeometry(std::span<const QSize> editorFrames, QSize around, QRect fallback, QRect screen) {
     QSize editor(0, 0);
     for (const QSize& s : editorFrames) editor = editor.expandedTo(s);
-    QSize size = (editor + around).expandedTo(fallback.size());
-    if (screen.isValid()) size = size.boundedTo(screen.size());
-    QRect r(fallback.topLeft(), size);
-    if (!screen.isValid()) return r;
-    // Kept on the screen: pushed left and up as far as its size needs.
+    return FitToScreen(QRect(fallback.topLeft(), (editor + around).expandedTo(fallback.size())), screen);
+}
+
+QRect FitToScreen(QRect window, QRect screen) {
+    if (!screen.isValid()) return window;
+    QRect r(window.topLeft(), window.size().boundedTo(screen.size()));
+    // Pushed back onto the screen only as far as its size needs.
     r.moveLeft(std::clamp(r.left(), screen.left(), screen.right() + 1 - r.width()));
     r.moveTop(std::clamp(r.top(), screen.top(), screen.bottom() + 1 - r.height()));
     return r;

@@ -48,6 +48,10 @@ bool HasStoredWindowSize(QSettings& store);
 // smaller than `fallback`, never larger than the available `screen`, and
 // moved to lie on it.
 QRect FirstStartGeometry(std::span<const QSize> editorFrames, QSize around, QRect fallback, QRect screen);
+// A window (frame included) fitted to the available `screen`: cut to its size
+// and moved to lie on it. One that fits, or any when no screen is known, comes
+// back unchanged.
+QRect FitToScreen(QRect window, QRect screen);
 void SaveWindowGeometry(QSettings& store, const WindowGeometryTw& g);
 
 // Heights of the tree pane's parts for an inner window height (twips); none

@@ -499,18 +499,26 @@ void frmMain::MDIForm_Load() {
     QSettings store(GeometryOrganisation, GeometryApplication);
     const WindowGeometryTw g = LoadWindowGeometry(store);
     QRect r(TwipsToPx(g.left), TwipsToPx(g.top), TwipsToPx(g.width), TwipsToPx(g.height));
+    // The frame is not known before the window is shown: a title bar and thin borders.
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QMargins frame(4, title + 4, 4, 4);
     if (!HasStoredWindowSize(store)) {
         // Until the user sizes it, the window shows the largest editor whole where the screen allows.
         const int mdiFrame = 2 * mdi_->frameWidth();
         const QSize around(TwipsToPx(paneWidthTw_) + mdiFrame,
                            menuBar()->sizeHint().height() + toolbar_->sizeHint().height() +
                                statusBar()->sizeHint().height() + mdiFrame);
-        // The frame is not known before the window is shown: a title bar and thin borders.
-        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        const QMargins frame(4, title + 4, 4, 4);
         const std::vector<QSize> editors = LargestEditorFrames(mdi_->style());
         r = FirstStartGeometry(editors, around, r, screen()->availableGeometry().marginsRemoved(frame));
         r.translate(-frame.left(), -frame.top());  // move() places the frame
+    } else {
+        // Stored on a larger screen or on one since gone: fitted, frame and all,
+        // to the screen it lands on. The place is the frame's, the size the inside's.
+        const QRect outer(r.topLeft(), r.size().grownBy(frame));
+        QScreen* on = QGuiApplication::screenAt(outer.center());
+        if (!on) on = QGuiApplication::primaryScreen();
+        const QRect fitted = FitToScreen(outer, on ? on->availableGeometry() : QRect());
+        r = QRect(fitted.topLeft(), fitted.size().shrunkBy(frame));
     }
     move(r.topLeft());
     resize(r.size());

@@ -33,6 +33,7 @@
 #include "core/ModVersion.h"
 #include "platform/widgets/ChildForms.h"
 #include "mainwindow/FrmSetLanguage.h"
+#include "mainwindow/MainWindowRules.h"
 #include "mainwindow/TransferCommands.h"
 #include "mainwindow/frmMain.h"
 #include "platform/IniFile.h"
@@ -285,6 +286,17 @@ TEST_F(MainWindowTest, CancelOnClosingKeepsTheProgramAndWritesNoGeometry) {
     EXPECT_TRUE(IsDataModified());
 }
 
+TEST_F(MainWindowTest, AStoredSizeLargerThanTheScreenIsFittedToIt) {
+    {
+        QSettings s("Ulbrix", "Ulbrix");  // as left by a start on a large screen
+        SaveWindowGeometry(s, {PxToTwips(300), PxToTwips(200), PxToTwips(1223), PxToTwips(1048)});
+    }
+    frmMain& w = open(1);
+    const QRect area = w.screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1223);  // the offscreen screen is the small one
+    EXPECT_TRUE(area.contains(w.frameGeometry()));
+}
+
 TEST_F(MainWindowTest, ClosingStoresGeometryUnlessMinimised) {
     {
         QSettings s("Ulbrix", "Ulbrix");
@@ -294,7 +306,7 @@ TEST_F(MainWindowTest, ClosingStoresGeometryUnlessMinimised) {
         s.setValue("Settings/MainHeight", "7500");
     }
     frmMain& w = open(1);
-    EXPECT_EQ(w.size(), QSize(600, 500));
+    EXPECT_EQ(QRect(w.pos(), w.size()), QRect(100, 100, 600, 500));  // fits the screen: as stored
     w.resize(700, 520);
     w.showMinimized();
     EXPECT_TRUE(w.close());

@@ -63,6 +63,21 @@ TEST(WindowGeometry, FirstStartHoldsTheLargestEditorWithinTheScreen) {
     for (const Case& c : cases) EXPECT_EQ(FirstStartGeometry(c.editors, around, fallback, c.screen), c.expected) << c.screen.width();
 }
 
+TEST(WindowGeometry, AStoredWindowIsFittedToTheScreen) {
+    const QRect small(0, 0, 1024, 728);
+    struct Case { QRect window; QRect screen; QRect expected; };
+    const Case cases[] = {
+        {QRect(100, 50, 800, 600), small, QRect(100, 50, 800, 600)},          // fits: unchanged
+        {QRect(100, 50, 1231, 1087), small, small},                           // too large: cut and moved in
+        {QRect(900, 600, 400, 300), small, QRect(624, 428, 400, 300)},        // off right and bottom
+        {QRect(-50, -20, 400, 300), small, QRect(0, 0, 400, 300)},            // above and left of it
+        {QRect(1800, 100, 400, 300), QRect(1920, 30, 1280, 994), QRect(1920, 100, 400, 300)},  // second screen
+        {QRect(-50, -20, 4000, 3000), QRect(), QRect(-50, -20, 4000, 3000)},  // no screen known
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitToScreen(c.window, c.screen), c.expected) << c.window.x() << "," << c.window.width();
+}
+
 TEST(PaneRules, HeightsChangeOnlyAbove1000Twips) {
     EXPECT_FALSE(ResizePaneHeights(1000));
     EXPECT_FALSE(ResizePaneHeights(0));
