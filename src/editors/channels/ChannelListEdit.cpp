@@ -1,6 +1,7 @@
 #include "editors/channels/ChannelListEdit.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/ChannelList.h"
 #include "core/GlobalState.h"
@@ -14,6 +15,23 @@
 namespace ulbrix {
 
 namespace {
+
+// The CB memory entries the clipboard's last Cut freed, and its plan (0: none).
+// A paste into that plan gives them to the pasted channel, once: a Cut and a
+// Paste there move the channel with its entries.
+int cutPlan = 0;
+std::vector<MemEntryRef> cutFreed;
+
+void ForgetCutEntries() {
+    cutPlan = 0;
+    cutFreed.clear();
+}
+
+void RestoreCutEntries(int band, int group, int row) {
+    if (band != BandCB || group != cutPlan) return;
+    RestoreMemEntries(cutFreed, group, row);
+    ForgetCutEntries();
+}
 
 bool InRange(int band, int group, int row) { return row >= 1 && row <= SlotLimit(band, group); }
 
@@ -54,10 +72,12 @@ void CopyChannel(int band, int group, int row) {
     const int s = FindChannelPos(row, band, group);
     ChannelClipboard = s ? ChannelTable(band, s, group) : ChannelRecord{};
     ChannelClipboardFull = true;
+    ForgetCutEntries();
 }
 
 ListEditResult DeleteChannel(int band, int group, int row) {
     if (group == VfoGroupOf(band) || !InRange(band, group, row)) return {};
+    ForgetCutEntries();
     const int s = FindChannelPos(row, band, group);
     if (s == 0) return Rows(band, group, row, row);  // still redrawn: the cell clears, the panel hides
     RemoveChannel(s, band, group);
@@ -68,13 +88,22 @@ ListEditResult DeleteChannel(int band, int group, int row) {
 ListEditResult CutChannel(int band, int group, int row) {
     if (group == VfoGroupOf(band) || SlotLimit(band, group) == 0) return {};
     CopyChannel(band, group, row);
-    return DeleteChannel(band, group, row);
+    std::vector<MemEntryRef> refs = band == BandCB ? MemEntriesReferringTo(group, row) : std::vector<MemEntryRef>{};
+    const ListEditResult r = DeleteChannel(band, group, row);
+    // Only what the removal freed comes back.
+    std::erase_if(refs, [](const MemEntryRef& m) { return MemChannelList(m.entry).MemRefCh != 255; });
+    if (!refs.empty()) {
+        cutPlan = group;
+        cutFreed = std::move(refs);
+    }
+    return r;
 }
 
 ListEditResult PasteChannel(int band, int group, int row) {
     if (!InRange(band, group, row) || !ChannelClipboardFull || ChannelClipboard.InUse < 1) return {};
     if (!ClipboardFits(band)) return {};
     if (!PutClipboard(band, group, row)) return {};
+    RestoreCutEntries(band, group, row);
     RevalidateChannelRefs(band, group);
     return Rows(band, group, row, row);
 }
@@ -94,7 +123,7 @@ ListEditResult InsertChannel(int band, int group, int row) {
         if (r.ChNo >= row) ++r.ChNo;
     }
     if (band == BandCB) ShiftMemRefsUp(group, row);
-    if (paste) PutClipboard(band, group, row);
+    if (paste && PutClipboard(band, group, row)) RestoreCutEntries(band, group, row);
     RevalidateChannelRefs(band, group);
     return Rows(band, group, row, top);
 }
@@ -102,6 +131,7 @@ ListEditResult InsertChannel(int band, int group, int row) {
 void ResetChannelClipboard() {
     ChannelClipboard = ChannelRecord{};
     ChannelClipboardFull = false;
+    ForgetCutEntries();
 }
 
 }  // namespace ulbrix

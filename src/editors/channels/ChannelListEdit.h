@@ -21,19 +21,22 @@ struct ListEditResult {
 
 // The channel of the row into the clipboard (a free row gives a record not in use).
 void CopyChannel(int band, int group, int row);
-// Copy, then Delete; the VFO group is left alone (not even copied).
+// Copy, then Delete; the VFO group is left alone (not even copied). The CB
+// memory entries it frees come back with the next Paste or Insert into the
+// same plan, referring to the pasted channel, while they are still free; a
+// later Copy, Cut or Delete forgets them.
 ListEditResult CutChannel(int band, int group, int row);
 // The clipboard's channel into the row under the row's number, replacing a
 // channel there; refused (nothing changes) for an empty clipboard, a row past
 // the group's slot limit or a frequency outside the band ("Frequency is out of range.").
 ListEditResult PasteChannel(int band, int group, int row);
 // Every channel from the row up moves one number up, then the clipboard is
-// pasted into the row; CB memory entries follow their channels. Refused when
-// the highest number is taken (with a message) or the paste would be refused
-// for its frequency.
+// pasted into the row; CB memory entries follow their channels, and those a
+// Cut freed come back as with Paste. Refused when the highest number is taken
+// (with a message) or the paste would be refused for its frequency.
 ListEditResult InsertChannel(int band, int group, int row);
 // Removes the channel of the row; the VFO group is left alone. A CB memory
-// entry referring to it is freed then (a paste does not bring it back).
+// entry referring to it is freed then (no paste brings it back).
 ListEditResult DeleteChannel(int band, int group, int row);
 
 // Back to the state of a fresh process (tests).

@@ -98,14 +98,14 @@ void RevalidateChannelRefs(int band, int group) {
 
 namespace {
 
-// Calls fn for each memory entry that refers to a channel of `plan`; block b
-// of 16 entries belongs to plan b, the shared block 5 to plan 5 or 7.
+// Block b of 16 entries belongs to plan b, the shared block 5 to plan 5 or 7.
+bool MemEntryOfPlan(int entry, int plan) { return MemRefPlan((entry - 1) / 16 + 1, MemChannelList(entry)) == plan; }
+
+// Calls fn for each memory entry that refers to a channel of `plan`.
 template <typename Fn>
 void ForMemEntriesOfPlan(int plan, Fn fn) {
-    for (int n = 1; n <= MemListSize; ++n) {
-        ChannelRecord& e = MemChannelList(n);
-        if (MemRefPlan((n - 1) / 16 + 1, e) == plan) fn(e);
-    }
+    for (int n = 1; n <= MemListSize; ++n)
+        if (MemEntryOfPlan(n, plan)) fn(MemChannelList(n));
 }
 
 bool HasMemRef(const ChannelRecord& e) { return e.MemRefCh >= 1 && e.MemRefCh <= 254; }
@@ -136,6 +136,25 @@ void ShiftMemRefsUp(int plan, int from) {
     ForMemEntriesOfPlan(plan, [from](ChannelRecord& e) {
         if (HasMemRef(e) && e.MemRefCh >= from && e.MemRefCh < 254) ++e.MemRefCh;
     });
+}
+
+std::vector<MemEntryRef> MemEntriesReferringTo(int plan, int ch) {
+    std::vector<MemEntryRef> refs;
+    for (int n = 1; n <= MemListSize; ++n) {
+        const ChannelRecord& e = MemChannelList(n);
+        if (HasMemRef(e) && e.MemRefCh == ch && MemEntryOfPlan(n, plan)) refs.push_back({n, e.InUse});
+    }
+    return refs;
+}
+
+void RestoreMemEntries(const std::vector<MemEntryRef>& refs, int plan, int ch) {
+    for (const MemEntryRef& r : refs) {
+        if (r.entry < 1 || r.entry > MemListSize || !MemEntryOfPlan(r.entry, plan)) continue;
+        ChannelRecord& e = MemChannelList(r.entry);
+        if (e.MemRefCh != 255 || e.InUse != 0) continue;
+        e.MemRefCh = static_cast<Integer>(ch);
+        e.InUse = r.inUse;
+    }
 }
 
 QString GetCHName(int number) {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QStringList>
+#include <vector>
+
+#include "core/Records.h"
 
 namespace ulbrix {
 
@@ -48,6 +51,17 @@ bool MemEntryRefersToGoneChannel(int entry);
 // CB memory entries referring to channel `from` or above of `plan` follow
 // their channel one number up.
 void ShiftMemRefsUp(int plan, int from);
+
+// A CB memory entry (1..96) and whether it was in use when it referred to a channel.
+struct MemEntryRef {
+    int entry = 0;
+    Integer inUse = 0;
+};
+// The CB memory entries referring to channel ch of `plan`.
+std::vector<MemEntryRef> MemEntriesReferringTo(int plan, int ch);
+// Those of `refs` still free and still of `plan` refer to channel ch again,
+// in use as they were; an entry given to something else meanwhile stays.
+void RestoreMemEntries(const std::vector<MemEntryRef>& refs, int plan, int ch);
 
 // Channel number to its name ("7", "M1" for 41) and back ("M16" 56, "12" 12,
 // anything else 0).

@@ -185,7 +185,7 @@ TEST_F(CbPlanEdits, AMemoryEntryIsFreedWhenItsChannelGoesAndFollowsAnInsert) {
     EXPECT_EQ(ref(1), std::pair(255, 0));
     EXPECT_EQ(ref(2), std::pair(13, 1));
     PasteChannel(BandCB, 1, 12);
-    EXPECT_EQ(ref(1), std::pair(255, 0));  // the paste brings no entry back
+    EXPECT_EQ(ref(1), std::pair(12, 1));  // cut and pasted back: a move
     DeleteChannel(BandCB, 7, 40);
     EXPECT_TRUE(InsertChannel(BandCB, 7, 2).changed());
     EXPECT_EQ(ref(65), std::pair(4, 1));
@@ -193,6 +193,53 @@ TEST_F(CbPlanEdits, AMemoryEntryIsFreedWhenItsChannelGoesAndFollowsAnInsert) {
     DeleteChannel(BandCB, 7, 4);
     EXPECT_EQ(ref(65), std::pair(255, 0));
     EXPECT_EQ(ref(66), std::pair(3, 1));
+}
+
+TEST_F(CbPlanEdits, ACutAndAPasteInItsPlanMoveTheEntriesTheCutFreed) {
+    auto give = [](int entry, int ch, int plan) {
+        ChannelRecord& e = MemChannelList(entry);
+        std::tie(e.MemRefCh, e.MemRefBand, e.InUse) = std::tuple(ch, plan, 1);
+    };
+    auto ref = [](int entry) { return std::pair<int, int>(MemChannelList(entry).MemRefCh, MemChannelList(entry).InUse); };
+    give(2, 11, 0);  // EU M2
+    CutChannel(BandCB, 1, 11);
+    PasteChannel(BandCB, 2, 11);  // another plan's block
+    EXPECT_EQ(ref(2), std::pair(255, 0));
+    PasteChannel(BandCB, 1, 20);
+    EXPECT_EQ(ref(2), std::pair(20, 1));
+    MemChannelList(2).MemRefCh = 255, MemChannelList(2).InUse = 0;
+    PasteChannel(BandCB, 1, 11);  // restored once only
+    EXPECT_EQ(ref(2), std::pair(255, 0));
+    // A later Delete or Copy forgets what the Cut freed; a Copy frees nothing.
+    give(2, 11, 0);
+    CutChannel(BandCB, 1, 11);
+    DeleteChannel(BandCB, 1, 30);
+    PasteChannel(BandCB, 1, 11);
+    EXPECT_EQ(ref(2), std::pair(255, 0));
+    give(2, 11, 0);
+    CutChannel(BandCB, 1, 11);
+    const auto before = MemChannelList.v;
+    CopyChannel(BandCB, 1, 12);
+    PasteChannel(BandCB, 1, 11);
+    EXPECT_EQ(MemChannelList.v, before);
+    // An entry given to something else meanwhile stays; Insert restores too.
+    DeleteChannel(BandCB, 1, 40);  // room to insert
+    give(2, 12, 0), give(3, 12, 0);
+    CutChannel(BandCB, 1, 12);
+    give(3, 5, 0);
+    EXPECT_TRUE(InsertChannel(BandCB, 1, 8).changed());
+    EXPECT_EQ(ref(2), std::pair(8, 1));
+    EXPECT_EQ(ref(3), std::pair(5, 1));
+    // Plans 5 and 7 share a block: the entry keeps its plan.
+    give(65, 3, 1), give(66, 3, 0);
+    CutChannel(BandCB, 7, 3);
+    PasteChannel(BandCB, 5, 4);
+    EXPECT_EQ(ref(65), std::pair(255, 0));
+    PasteChannel(BandCB, 7, 3);
+    EXPECT_EQ(ref(65), std::pair(3, 1));
+    EXPECT_EQ(MemChannelList(65).MemRefBand, 1);
+    EXPECT_EQ(ref(66), std::pair(3, 1));
+    EXPECT_TRUE(msgs_.texts().isEmpty());
 }
 
 }  // namespace channeltest
