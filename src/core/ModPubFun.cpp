@@ -54,14 +54,14 @@ bool SplitNumber(const QString& text, long& number, QString& suffix) {
 }  // namespace
 
 QString OwnItemText(const QStringList& items, long value) {
+    // Three numbers in one step make a numbering; two ("2K", "4K") do not.
     const qsizetype last = items.size() - 1;
-    long a = 0;
-    long b = 0;
-    QString sa;
-    QString sb;
-    if (value > last && last >= 1 && SplitNumber(items.at(last - 1), a, sa) && SplitNumber(items.at(last), b, sb) &&
-        sa == sb && b > a)
-        return QString::number(b + (value - last) * (b - a)) + sb;
+    long n[3] = {};
+    QString suffix[3];
+    bool numbered = value > last && last >= 2;
+    for (int k = 0; numbered && k < 3; ++k) numbered = SplitNumber(items.at(last - 2 + k), n[k], suffix[k]);
+    if (numbered && suffix[0] == suffix[2] && suffix[1] == suffix[2] && n[1] > n[0] && n[2] - n[1] == n[1] - n[0])
+        return QString::number(n[2] + (value - last) * (n[2] - n[1])) + suffix[2];
     return QString::number(value);
 }
 

@@ -29,8 +29,9 @@ ShownItem ShowIndex(const QStringList& items, int index, const QString& own);
 // when no item is.
 ShownItem ShowText(const QStringList& items, const QString& text, const QString& own = QString());
 // The text a list's own numbering gives a value beyond its last item: where
-// the last two items are numbers with one suffix ("1S", "2S"), the numbering
-// goes on ("40S"); otherwise, and for a negative value, the value itself.
+// the last three items are numbers in one step with one suffix ("1S", "2S",
+// "3S"), the numbering goes on ("40S"); otherwise, and for a negative value,
+// the value itself.
 QString OwnItemText(const QStringList& items, long value);
 // "FM", "AM", "USB", "LSB", "PA", "CW": the list index is the mode code.
 QStringList FillModeCombo();

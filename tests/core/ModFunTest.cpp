@@ -64,6 +64,28 @@ TEST(ModFun, ModesAndListItems) {
     EXPECT_EQ(SelectComboText({"A", "B", "B"}, "B"), 1);
 }
 
+// A stored value a list lacks shows as its own text, in the list's numbering
+// only where the list has one.
+TEST(ModFun, AValueAListLacksShowsAsItsOwnText) {
+    EXPECT_EQ(ShowIndex({"Off", "On"}, 1, "x"), (ShownItem{1, ""}));
+    EXPECT_EQ(ShowIndex({"Off", "On"}, 2, "x"), (ShownItem{-1, "x"}));
+    EXPECT_EQ(ShowText({"7", "9"}, "8"), (ShownItem{-1, "8"}));
+    EXPECT_EQ(ShowText({"7", "9"}, "", ""), (ShownItem{-1, ""}));
+    const struct {
+        QStringList items;
+        long value;
+        const char* text;
+    } cases[] = {
+        {{"1", "2", "3", "4", "5"}, 7, "8"},                 // item k is k + 1
+        {{"Off", "10ms", "20ms", "30ms"}, 200, "2000ms"},    // a word before the numbering
+        {{"2K", "4K"}, 255, "255"},                          // two items make no numbering
+        {{"10K", "100K", "1M"}, 9, "9"},                     // no one step, no one suffix
+        {{"1S", "2S", "Infinite"}, 40, "40"},
+        {{"1", "2", "3"}, -1, "-1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(OwnItemText(c.items, c.value), c.text) << c.value;
+}
+
 TEST(ModFun, GroupNamesAndIds) {
     ResetProcessState();
     auto name = [](int b, int g) -> FixedText<2>& { return WorkDocument.Settings.GroupName(b, g); };
