@@ -174,7 +174,7 @@ protected:
 // without storing a thing, and every list it shows says a value, in the
 // closed list and to a screen reader alike.
 TEST_F(RadioValuesInEditorsTest, EveryEditorShowsEveryValueAndStoresNothing) {
-    const QString editors[] = {FormName::OptFeatures, FormName::Weather,
+    const QString editors[] = {FormName::OptFeatures, FormName::Weather, FormName::ChannelInfo,
                                FormName::ToneTips, FormName::DTMF, FormName::GroupName};
     for (int language : {1, 2}) {
         App.CurrentLanguage = language;

@@ -1,5 +1,6 @@
 #include "editors/channels/ChannelAttributes.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -95,16 +96,22 @@ const AttributeField* AttributeFieldOf(int index) {
     return nullptr;
 }
 
-int AttributeShownIndex(const AttributeField& f, const ChannelRecord& r, const QStringList& items) {
+ShownItem AttributeShownValue(const AttributeField& f, const ChannelRecord& r, const QStringList& items) {
     const int v = r.*f.field;
     switch (f.kind) {
-        case AttrKind::Position: return SelectComboIndex(items, v);
-        case AttrKind::RogerBeep:
-            return v == 0 ? SelectComboIndex(items, 0) : SelectComboText(items, QString::number(v - 127));
-        case AttrKind::Mode: return SelectComboText(items, ModeTextFromIndex(v));
-        case AttrKind::Dtmf: return SelectComboText(items, QString::number(v));
+        case AttrKind::Position: return ShowIndex(items, v, OwnItemText(items, v));
+        case AttrKind::RogerBeep: {
+            const int listed = v == 0 ? -1 : static_cast<int>(items.indexOf(QString::number(v - 127)));
+            return ShowIndex(items, std::max(listed, 0), QString());
+        }
+        case AttrKind::Mode:
+            if (v < 0 || v > 5) return ShowIndex(items, -1, QString::number(v));
+            return ShowText(items, ModeTextFromIndex(v));
+        case AttrKind::Dtmf:
+            if (v == 0) return ShowIndex(items, 0, QString());
+            return ShowText(items, QString::number(v));
     }
-    return -1;
+    return {};
 }
 
 void StoreAttribute(const AttributeField& f, ChannelRecord& r, int listIndex, const QString& itemText) {

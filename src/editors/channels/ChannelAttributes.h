@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "core/ModPubFun.h"
 #include "core/Records.h"
 
 namespace ulbrix {
@@ -28,8 +29,11 @@ struct AttributeField {
 std::span<const AttributeField> ChannelAttributeFields();
 const AttributeField* AttributeFieldOf(int index);
 
-// The list index that shows the record's value among `items`; -1 for an empty list.
-int AttributeShownIndex(const AttributeField& f, const ChannelRecord& r, const QStringList& items);
+// What the list of `items` shows for the record's value: its item, or the
+// value's own text where the list lacks it (a mode by its name, any other
+// value by its number). A roger pattern the list lacks shows item 0: the
+// pattern clean-up clears such a reference.
+ShownItem AttributeShownValue(const AttributeField& f, const ChannelRecord& r, const QStringList& items);
 // Stores a pick (list index and its text) into the record.
 void StoreAttribute(const AttributeField& f, ChannelRecord& r, int listIndex, const QString& itemText);
 
@@ -41,7 +45,7 @@ QStringList PlainToneItems();
 QStringList ToneTypeItems();  // "Off", "CTCSS", "DCS"
 
 // Visibility of the CTCSS and DCS lists for a tone type (0 none, 1 CTCSS,
-// 2 DCS); nullopt leaves both as they are.
+// 2 DCS); nullopt for any other type.
 struct ToneLists {
     bool ctcss = false;
     bool dcs = false;

@@ -157,6 +157,25 @@ void RestoreMemEntries(const std::vector<MemEntryRef>& refs, int plan, int ch) {
     }
 }
 
+QStringList GroupListItems(int band) {
+    QStringList items;
+    for (int g = 1; g <= NamedGroupsOf(band); ++g) {
+        const QString name = FixedToQString(WorkDocument.Settings.GroupName(band, g));
+        items << (name.isEmpty() ? QString::number(g) : name);
+    }
+    if (band == BandHF || band == BandHAM) items << QStringLiteral("MEM") << QStringLiteral("VFO");
+    return items;
+}
+
+int LastWorkGroupOf(int band) { return band == BandHAM ? MemGroupOf(band) : NamedGroupsOf(band); }
+
+ShownItem ShowWorkGroup(int band, int stored) {
+    const QStringList groups = GroupListItems(band);
+    const int group = stored == 0 ? 1 : stored;
+    if (group >= 1 && group <= LastWorkGroupOf(band)) return {group - 1, QString()};
+    return {-1, group >= 1 && group <= groups.size() ? groups.at(group - 1) : QString::number(stored)};
+}
+
 QString GetCHName(int number) {
     if (number <= LastNumberedChannel) return QString::number(number);
     return QStringLiteral("M") + QString::number(number - LastNumberedChannel);

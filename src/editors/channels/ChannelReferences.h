@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "core/ModPubFun.h"
 #include "core/Records.h"
 
 namespace ulbrix {
@@ -62,6 +63,17 @@ std::vector<MemEntryRef> MemEntriesReferringTo(int plan, int ch);
 // Those of `refs` still free and still of `plan` refer to channel ch again,
 // in use as they were; an entry given to something else meanwhile stays.
 void RestoreMemEntries(const std::vector<MemEntryRef>& refs, int plan, int ch);
+
+// The band's group list: each named group by its name, or by its number
+// while it has none; then HF's and HAM's MEM and VFO.
+QStringList GroupListItems(int band);
+// The last group that may be the band's work group: CB 7, HF 15, HAM 13
+// (HAM's MEM group is one).
+int LastWorkGroupOf(int band);
+// What the work group list (the first LastWorkGroupOf of GroupListItems)
+// shows for a stored work group: 0 reads as group 1; a group the list lacks
+// shows its name, any other value its number.
+ShownItem ShowWorkGroup(int band, int stored);
 
 // Channel number to its name ("7", "M1" for 41) and back ("M16" 56, "12" 12,
 // anything else 0).

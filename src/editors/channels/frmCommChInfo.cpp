@@ -66,15 +66,6 @@ void SetItems(QComboBox* box, const QStringList& items) {
     box->addItems(items);
 }
 
-// New items for a panel list that keep the shown pick while the panel shows
-// a record; a list the panel does not show is left without a pick.
-void RefillKeepingPick(QComboBox* box, const QStringList& items, const QWidget* panel) {
-    const QString kept = box->currentText();
-    SetItems(box, items);
-    if (box->isVisibleTo(panel)) SelectComboText(box, kept);
-    else box->setCurrentIndex(-1);
-}
-
 // The width a list needs for its present items. A list keeps the size hint it
 // had when first measured, so a fresh list of the same items measures it.
 int ListWidth(const QComboBox* box) {
@@ -361,29 +352,25 @@ void frmCommChInfo::applyBand(int band, bool userPick) {
 
 void frmCommChInfo::FillGroupCombos(int band) {
     FillGuard guard(*this);
-    QStringList names;
-    for (int g = 1; g <= NamedGroupsOf(band); ++g)
-        names << FixedToQString(WorkDocument.Settings.GroupName(band, g));
-    if (band != BandCB) names << QStringLiteral("MEM") << QStringLiteral("VFO");
-    SetItems(combo6_, names);
+    SetItems(combo6_, GroupListItems(band));
     InitComboWorkGroup();
 }
 
+// The list offers only the groups the radio may work on, so what it shows is
+// what is stored; any other stored group shows as its own text until a pick.
 void frmCommChInfo::InitComboWorkGroup() {
     FillGuard guard(*this);
-    QStringList items;
-    for (int i = 0; i < combo6_->count(); ++i) items << combo6_->itemText(i);
-    SetItems(combo3_, items);
-    int work = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(shownBand())];
-    if (work < 1 || work > combo3_->count()) work = 1;  // shown as the first group, not stored
-    combo3_->setCurrentIndex(combo3_->count() > 0 ? work - 1 : -1);
+    const int band = shownBand();
+    SetItems(combo3_, GroupListItems(band).mid(0, LastWorkGroupOf(band)));
+    const int stored = WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)];
+    ShowComboValue(combo3_, ShowWorkGroup(band, stored));
 }
 
-// The band's work group, sent to the radio: the list holds every group of the
-// band in group order.
+// The band's work group, sent to the radio: the list holds the band's work
+// groups in group order.
 void frmCommChInfo::Combo3_Click(int index) {
     const int band = shownBand();
-    if (index < 0 || index >= GroupsOfBand(band)) return;
+    if (index < 0 || index >= LastWorkGroupOf(band)) return;
     WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(index + 1);
 }
 
@@ -394,8 +381,8 @@ void frmCommChInfo::Combo6_Click(bool userPick) {
     if (userPick) {
         WorkDocument.CurGroup[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
         // The band's work group follows a named group (HAM's MEM too).
-        const int lastStored = band == BandCB ? 7 : band == BandHF ? 15 : 13;
-        if (group <= lastStored) WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
+        if (group <= LastWorkGroupOf(band))
+            WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(band)] = static_cast<Integer>(group);
     }
     frame1_->setTitle(label1_->text() + QStringLiteral(" -- ") + combo6_->currentText());
     InitValidComboList();
@@ -496,7 +483,9 @@ void frmCommChInfo::ShowValidComboTextNow() {
     if (group == 0 || group == MemGroupOf(band)) return;
     const int entry = band == BandCB && group == 7 ? 5 : group;
     FillGuard guard(*this);
-    SelectComboText(combo1_[4], GetCHName(WorkDocument.Settings.WorkChannel(band, entry)));
+    // A work channel the group lacks (an empty group's too) shows its own name.
+    const QString work = GetCHName(WorkDocument.Settings.WorkChannel(band, entry));
+    ShowComboValue(combo1_[4], ShowText(ComboItems(combo1_[4]), work));
 }
 
 void frmCommChInfo::ShowRB() {
@@ -505,8 +494,20 @@ void frmCommChInfo::ShowRB() {
 
 void frmCommChInfo::ShowRBNow() {
     FillGuard guard(*this);
-    RefillKeepingPick(combo8(11), ValidRBItems(), frame2_);
+    refillAttributeList(11, ValidRBItems());
     fitPanelColumns();
+}
+
+// New items for a panel list; it shows the current row's value again, or,
+// with no record behind the row, no pick.
+void frmCommChInfo::refillAttributeList(int index, const QStringList& items) {
+    FillGuard guard(*this);
+    QComboBox* box = combo8(index);
+    SetItems(box, items);
+    const RowRecord rr = RecordOfRow(shownBand(), shownGroup(), grid_->row());
+    const AttributeField* f = AttributeFieldOf(index);
+    if (rr && f) showAttribute(*f, *rr.record);
+    else box->setCurrentIndex(-1);
 }
 
 void frmCommChInfo::ShowDTMF() {
@@ -516,7 +517,7 @@ void frmCommChInfo::ShowDTMF() {
 void frmCommChInfo::ShowDTMFNow() {
     FillGuard guard(*this);
     const QStringList items = DtmfMemoryItems();
-    for (int i : {13, 14, 15}) RefillKeepingPick(combo8(i), items, frame2_);
+    for (int i : {13, 14, 15}) refillAttributeList(i, items);
     fitPanelColumns();
 }
 
@@ -553,7 +554,10 @@ void frmCommChInfo::SetGridData() {
 
 void frmCommChInfo::showGroupValid(int band, int group) {
     FillGuard guard(*this);
-    if (group != MemGroupOf(band)) SelectComboIndex(combo1_[6], WorkDocument.Settings.GroupValid(band, group));
+    if (group == MemGroupOf(band)) return;
+    const int valid = WorkDocument.Settings.GroupValid(band, group);
+    const QStringList items = ComboItems(combo1_[6]);
+    ShowComboValue(combo1_[6], ShowIndex(items, valid, OwnItemText(items, valid)));
 }
 
 void frmCommChInfo::fitGridWidth() {
@@ -599,36 +603,49 @@ void frmCommChInfo::ShowCurrentRowDetail() {
     if (memory) {
         QComboBox* refs = combo8(22);
         SetItems(refs, MemRefItems(band, MemRefPlan(group, *rr.record)));
-        if (rr.record->MemRefCh == 255) refs->setCurrentIndex(0);
-        else SelectComboText(refs, QString::number(rr.record->MemRefCh));
+        // A channel the plan no longer holds shows its number until a pick.
+        const int ch = rr.record->MemRefCh;
+        ShowComboValue(refs, ch == 255 ? ShowIndex(ComboItems(refs), 0, QString())
+                                       : ShowText(ComboItems(refs), QString::number(ch)));
     }
     const bool shared = memory && IsSharedMemPlan(band, group);
     combo8(23)->setVisible(shared);
     label5(21)->setVisible(shared);
-    if (shared) SelectComboIndex(combo8(23), rr.record->MemRefBand);
+    if (shared) {
+        const int plan = rr.record->MemRefBand;
+        const QStringList items = ComboItems(combo8(23));
+        ShowComboValue(combo8(23), ShowIndex(items, plan, OwnItemText(items, plan)));
+    }
     fillAttributes(*rr.record);
 }
 
 void frmCommChInfo::fillAttributes(const ChannelRecord& r) {
     FillGuard guard(*this);
     FillModeCombo(combo8(12));
-    for (const AttributeField& f : ChannelAttributeFields()) {
-        QComboBox* box = combo8(f.index);
-        box->setCurrentIndex(AttributeShownIndex(f, r, ComboItems(box)));
+    for (const AttributeField& f : ChannelAttributeFields()) showAttribute(f, r);
+    // The stored values decide, whatever their lists show.
+    for (const ToneListSet& t : ToneListSets()) {
+        const AttributeField* type = AttributeFieldOf(t.toneType);
+        if (type) showToneLists(t.ctcss, t.dcs, r.*type->field);
     }
-    for (const ToneListSet& t : ToneListSets()) showToneLists(t.ctcss, t.dcs, combo8(t.toneType)->currentIndex());
-    EnableChannelFields(combo8(9)->currentIndex());
+    EnableChannelFields(r.Public);
+}
+
+void frmCommChInfo::showAttribute(const AttributeField& f, const ChannelRecord& r) {
+    FillGuard guard(*this);
+    QComboBox* box = combo8(f.index);
+    ShowComboValue(box, AttributeShownValue(f, r, ComboItems(box)));
 }
 
 void frmCommChInfo::showToneLists(int ctcssList, int dcsList, int toneType) {
-    const auto lists = ToneListsFor(toneType);
-    if (!lists) return;
-    combo8(ctcssList)->setVisible(lists->ctcss);
-    combo8(dcsList)->setVisible(lists->dcs);
+    // A tone type no list offers shows neither code list.
+    const ToneLists lists = ToneListsFor(toneType).value_or(ToneLists{});
+    combo8(ctcssList)->setVisible(lists.ctcss);
+    combo8(dcsList)->setVisible(lists.dcs);
     // The caption beside the code lists names whichever of them shows.
     QLabel* label = label5(ctcssList == 0 ? 0 : 18);
-    label->setVisible(lists->ctcss || lists->dcs);
-    SetCaptionBuddy(label, combo8(lists->dcs ? dcsList : ctcssList));
+    label->setVisible(lists.ctcss || lists.dcs);
+    SetCaptionBuddy(label, combo8(lists.dcs ? dcsList : ctcssList));
 }
 
 void frmCommChInfo::EnableChannelFields(int flag) {
@@ -698,12 +715,13 @@ void frmCommChInfo::commitPendingEdit() { SaveShowGridData(); }
 
 void frmCommChInfo::GridNextLine() { StepRow(grid_->row(), 1); }
 
-// One row up or down from `from`, wrapping past either end; the grid takes the focus.
+// One row up or down from `from`, down past the last row to the first; up
+// from the first row stays there. The grid takes the focus.
 void frmCommChInfo::StepRow(int from, int step) {
     const int last = grid_->rows() - 1;
     int r = from + step;
     if (r > last) r = 1;
-    if (r < 1) r = last;
+    r = std::max(r, 1);
     if (r >= 1 && r <= last) grid_->setRow(r);
     grid_->setFocus(Qt::OtherFocusReason);
 }
@@ -722,7 +740,7 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // The box commits on Enter, Up and Down; Enter and Down then move
-        // down one row from where the edit began, Up moves up.
+        // down one row from where the edit began, Up moves up (not past row 1).
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

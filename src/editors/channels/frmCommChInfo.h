@@ -95,6 +95,8 @@ private:
     void showGroupValid(int band, int group);
     void ShowCurrentRowDetail();
     void fillAttributes(const struct ChannelRecord& r);
+    void showAttribute(const struct AttributeField& f, const ChannelRecord& r);
+    void refillAttributeList(int index, const QStringList& items);
     void showToneLists(int ctcssList, int dcsList, int toneType);
     void EnableChannelFields(int flag);
     void SaveShowGridData();

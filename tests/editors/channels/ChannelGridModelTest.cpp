@@ -109,11 +109,11 @@ TEST(ChannelAttributes, PicksStoreWhatThePanelShowsBack) {
     const AttributeField& roger = *AttributeFieldOf(11);
     StoreAttribute(roger, r, 2, "3");
     EXPECT_EQ(r.RogerBeep, 130);
-    EXPECT_EQ(AttributeShownIndex(roger, r, rb), 2);
+    EXPECT_EQ(AttributeShownValue(roger, r, rb), (ShownItem{2, {}}));
     StoreAttribute(roger, r, 0, "OFF");
     EXPECT_EQ(r.RogerBeep, 0);
-    r.RogerBeep = 129;  // pattern 2 is not in the list
-    EXPECT_EQ(AttributeShownIndex(roger, r, rb), 0);
+    r.RogerBeep = 129;  // pattern 2 is not in the list: the clean-up clears it
+    EXPECT_EQ(AttributeShownValue(roger, r, rb), (ShownItem{0, {}}));
     const AttributeField& bot = *AttributeFieldOf(13);
     StoreAttribute(bot, r, 1, "5");
     EXPECT_EQ(r.DtmfBot, 5);
@@ -122,12 +122,10 @@ TEST(ChannelAttributes, PicksStoreWhatThePanelShowsBack) {
     const AttributeField& mode = *AttributeFieldOf(12);
     StoreAttribute(mode, r, 3, "LSB");
     EXPECT_EQ(r.Mode, 3);
-    r.Mode = 9;
-    EXPECT_EQ(AttributeShownIndex(mode, r, {"FM", "AM", "USB", "LSB", "PA", "CW"}), 0);
-    const AttributeField& ctcss = *AttributeFieldOf(0);
-    r.TxCtcss = 40;
-    EXPECT_EQ(AttributeShownIndex(ctcss, r, CtcssItems()), 0);
-    EXPECT_EQ(AttributeShownIndex(ctcss, r, {}), -1);
+    EXPECT_EQ(AttributeShownValue(mode, r, FillModeCombo()), (ShownItem{3, {}}));
+    EXPECT_EQ(AttributeShownValue(mode, r, {"FM", "AM", "USB", "CW"}), (ShownItem{-1, "LSB"}));
+    r.RogerBeep = 255;  // no pattern at all: item 0 too
+    EXPECT_EQ(AttributeShownValue(roger, r, rb), (ShownItem{0, {}}));
     EXPECT_EQ(AttributeFieldOf(1), nullptr);
     EXPECT_EQ(AttributeFieldOf(8), nullptr);
     // Memory entries: "Off" frees the entry, a slot number takes it in use.

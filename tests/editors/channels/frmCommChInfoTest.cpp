@@ -81,6 +81,23 @@ protected:
         g->setCurrentCell(row, 1);
         emit g->cellDoubleClick(row, 1);
     }
+    // The user takes the list's first item with the keyboard.
+    static void pickFirst(QComboBox* box) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+    }
+    // What the editor may store: the document, the channel table, the memory list.
+    struct Stored {
+        DocumentImage doc = WorkDocument;
+        std::vector<ChannelRecord> table = ChannelTable.v;
+        decltype(MemChannelList.v) mem = MemChannelList.v;
+        bool operator==(const Stored&) const = default;
+    };
+    static void expectOwnText(QComboBox* box, const QString& own) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        EXPECT_EQ(box->currentText(), own);
+        EXPECT_TRUE(IsOwnTextItem(box, box->currentIndex()));
+    }
     static void loseFocus(QWidget* box) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(box, &out);
@@ -128,13 +145,14 @@ TEST_F(ChannelEditor, EnterOnAnUnchangedFrequencyLeavesTheDocumentUnmodified) {
     EXPECT_FALSE(IsDataModified());
 }
 
-// Up and Down act as Enter does; a page key leaves the grid behind the box alone.
+// Up and Down act as Enter does; Up on the first row stays there; a page key
+// leaves the grid behind the box alone.
 TEST_F(ChannelEditor, ArrowKeysCommitTheEditedRowAndThePanelFollows) {
     const int last = GridLayoutOf(BandHF, 2).rows - 1;
     Fill(BandHF, 2, {1, 2, last});
     frmCommChInfo& w = open();
     const struct { Qt::Key key; int row, nextRow; } cases[] = {
-        {Qt::Key_Down, 1, 2}, {Qt::Key_Up, 2, 1}, {Qt::Key_Return, 1, 2}, {Qt::Key_Up, 1, last}, {Qt::Key_Down, last, 1}};
+        {Qt::Key_Down, 1, 2}, {Qt::Key_Up, 2, 1}, {Qt::Key_Return, 1, 2}, {Qt::Key_Up, 1, 1}, {Qt::Key_Down, last, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nextRow);
         doubleClick(w, c.row);
@@ -145,9 +163,82 @@ TEST_F(ChannelEditor, ArrowKeysCommitTheEditedRowAndThePanelFollows) {
         EXPECT_FALSE(w.editBox()->isOpen());
         EXPECT_EQ(w.grid()->textMatrix(c.row, 1), "28.50000");
         EXPECT_EQ(w.grid()->row(), c.nextRow);
+        EXPECT_TRUE(w.findChild<QGroupBox*>("Frame2")->isVisible());
         EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "More Information -- CH " + w.grid()->textMatrix(c.nextRow, 0));
     }
     EXPECT_EQ(Numbers(BandHF, 2), (std::vector<int>{1, 2, last}));
+}
+
+// Values no list offers, as a file or a radio brings them: each list shows
+// the value's own text and showing stores nothing; any pick, the first item's
+// too, stores.
+TEST_F(ChannelEditor, ChannelValuesTheListsLackShowAsThemselvesUntilAPick) {
+    ChannelRecord& ch = ChannelTable(BandHF, 1, 2);
+    ch.Mode = 7;
+    ch.RxToneType = 1;
+    ch.RxCtcss = 50;
+    ch.TxToneType = 3;
+    ch.DtmfEot = 17;
+    WorkDocument.Settings.WorkChannel(BandHF, 2) = 7;  // not a channel of group 2
+    const Stored before;
+    frmCommChInfo& w = open();
+    QComboBox* lists[] = {w.findChild<QComboBox*>("Combo1_4"), w.combo8(12), w.combo8(19), w.combo8(17), w.combo8(14)};
+    const QString own[] = {"7", "7", "50", "3", "17"};
+    w.ShowDTMF();  // the autodial memories changed elsewhere
+    for (int i = 0; i < 5; ++i) expectOwnText(lists[i], own[i]);
+    EXPECT_TRUE(w.combo8(0)->isHidden() && w.combo8(16)->isHidden());  // tone type 3: no code list
+    EXPECT_TRUE(Stored() == before);
+    for (QComboBox* box : lists) {
+        pickFirst(box);
+        EXPECT_EQ(box->count(), ComboItems(box).size()) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(WorkDocument.Settings.WorkChannel(BandHF, 2), 1);
+    EXPECT_EQ(std::vector<int>({ch.Mode, ch.RxCtcss, ch.TxToneType, ch.DtmfEot}), std::vector<int>(4, 0));
+}
+
+TEST_F(ChannelEditor, AnEmptyGroupsWorkChannelAndAGoneChannelsMemoryEntryShowAsThemselves) {
+    WorkDocument.Settings.CurGroupIndex[BandHF] = 3;  // no channels
+    WorkDocument.Settings.WorkChannel(BandHF, 3) = 5;
+    Stored before;
+    expectOwnText(open().findChild<QComboBox*>("Combo1_4"), "5");
+    UnloadChildForms();
+    EXPECT_TRUE(Stored() == before);
+    // Plan 7's M1 refers to channel 12, gone; its shared plan 2 reads as plan 7.
+    ChannelRecord& e = SharedPlansWithEntry65({1, 2}, {1, 2}, 12);
+    e.MemRefBand = 2;
+    before = Stored();
+    frmCommChInfo& cb = open();
+    cb.grid()->setRow(41);
+    expectOwnText(cb.combo8(22), "12");
+    expectOwnText(cb.combo8(23), "2");
+    EXPECT_TRUE(Stored() == before);
+    pickFirst(cb.combo8(22));
+    EXPECT_EQ(e.MemRefCh, 255);
+    EXPECT_EQ(e.InUse, 0);
+    pickFirst(cb.combo8(23));
+    EXPECT_EQ(e.MemRefBand, 0);
+}
+
+// The work group list offers only the groups the radio may work on (HAM's MEM
+// group too); any other stored work group shows as itself until a pick.
+TEST_F(ChannelEditor, TheWorkGroupListOffersOnlyWorkGroups) {
+    const struct { int band, stored, count; QString shown; } cases[] = {
+        {BandCB, 1, 7, "EU"}, {BandHAM, 14, 13, "VFO"}, {BandHF, 0, 15, "A"}, {BandHF, 16, 15, "MEM"}};
+    for (const auto& c : cases) {
+        WorkDocument.Band = static_cast<Integer>(c.band);
+        WorkDocument.Settings.CurGroupIndex[static_cast<std::size_t>(c.band)] = static_cast<Integer>(c.stored);
+        const Stored before;
+        QComboBox* workGroup = open().findChild<QComboBox*>("Combo3");
+        EXPECT_EQ(ComboItems(workGroup).size(), c.count) << c.stored;
+        EXPECT_EQ(workGroup->currentText(), c.shown);
+        EXPECT_EQ(IsOwnTextItem(workGroup, workGroup->currentIndex()), c.stored > c.count);
+        EXPECT_TRUE(Stored() == before);
+        if (c.stored == 16) {
+            pickFirst(workGroup);
+            EXPECT_EQ(WorkDocument.Settings.CurGroupIndex[BandHF], 1);
+        }
+        UnloadChildForms();
+    }
 }
 
 TEST_F(ChannelEditor, TheBoxTakesDigitsAndAPointHoweverTheTextComes) {

@@ -92,17 +92,20 @@ TEST_F(WeatherEditorTest, ATypedFrequencyIsCheckedStoredAndShown) {
     EXPECT_FALSE(ComboItems(w->currentChannelList()).contains("41"));
     EXPECT_TRUE(rec.shown().empty());
 
-    // Up and Down commit as Enter does; no key moves the grid behind the box.
-    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down}) {
-        doubleClick(w, 6, 1);
-        QTest::keyClicks(box, "162.45");
-        QTest::keyClick(box, Qt::Key_PageDown);
-        QTest::keyClick(box, key);
-        EXPECT_FALSE(box->isOpen());
-        EXPECT_EQ(w->grid()->row(), 6);
-        EXPECT_DOUBLE_EQ(WeatherEntry(6).FreqMHz, 162.45);
-        WeatherEntry(6).FreqMHz = 0;
-    }
+    // Up and Down commit as Enter does; no key moves the grid behind the box,
+    // nor wraps it from the first row.
+    for (int row : {6, 1})
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down}) {
+            const WeatherChannelRecord kept = WeatherEntry(row);
+            doubleClick(w, row, 1);
+            QTest::keyClicks(box, "162.45");
+            QTest::keyClick(box, Qt::Key_PageDown);
+            QTest::keyClick(box, key);
+            EXPECT_FALSE(box->isOpen());
+            EXPECT_EQ(w->grid()->row(), row);
+            EXPECT_DOUBLE_EQ(WeatherEntry(row).FreqMHz, 162.45);
+            WeatherEntry(row) = kept;
+        }
 }
 
 TEST_F(WeatherEditorTest, ABadTextLeavesTheEntryAndOnlyAnEmptyBoxClearsIt) {
