@@ -128,6 +128,8 @@ ListEditResult InsertChannel(int band, int group, int row) {
     return Rows(band, group, row, top);
 }
 
+void ForgetCutMemEntries() { ForgetCutEntries(); }
+
 void ResetChannelClipboard() {
     ChannelClipboard = ChannelRecord{};
     ChannelClipboardFull = false;

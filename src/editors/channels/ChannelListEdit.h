@@ -39,6 +39,10 @@ ListEditResult InsertChannel(int band, int group, int row);
 // entry referring to it is freed then (no paste brings it back).
 ListEditResult DeleteChannel(int band, int group, int row);
 
+// A document comes into view: the entries a Cut freed were the last one's,
+// and no Paste gives them back. The clipboard channel itself stays.
+void ForgetCutMemEntries();
+
 // Back to the state of a fresh process (tests).
 void ResetChannelClipboard();
 

@@ -79,6 +79,8 @@ int ListWidth(const QComboBox* box) {
 
 frmCommChInfo::frmCommChInfo(QWidget* parent) : EditorBase(parent) {
     setObjectName(FormName::ChannelInfo);
+    // New, Open and a radio read each show their document in a new editor.
+    ForgetCutMemEntries();
     FillGuard guard(*this);
     Trap(QString(), [&] {
         buildControls();

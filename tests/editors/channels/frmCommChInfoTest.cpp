@@ -387,6 +387,26 @@ TEST_F(ChannelEditor, ASharedMemoryEntryListsTheChannelsOfItsOwnPlan) {
     EXPECT_TRUE(w.grid()->textMatrix(41, 1).isEmpty());
 }
 
+// A Cut and a Paste move a channel's memory entries only within one
+// document: the editor a new document opens in forgets what a Cut freed.
+TEST_F(ChannelEditor, ACutsFreedEntriesStayWithTheDocumentTheyCameFrom) {
+    WorkDocument.Band = BandCB;
+    WorkDocument.ChannelCount(BandCB, 1) = 0;
+    AddChannel(11, BandCB, 1, "27.085000");
+    ChannelRecord& e = MemChannelList(2);  // EU M2 on channel 11
+    std::tie(e.InUse, e.MemRefCh) = std::tuple(1, 11);
+    open();
+    CutChannel(BandCB, 1, 11);
+    EXPECT_EQ(e.InUse, 0);
+    UnloadChildForms();  // as New, Open and a radio read do
+    open();
+    PasteChannel(BandCB, 1, 11);
+    EXPECT_EQ(ChannelTable(BandCB, FindChannelPos(11, BandCB, 1), 1).InUse, 1);
+    EXPECT_EQ(e.InUse, 0);
+    EXPECT_EQ(e.MemRefCh, 255);
+    EXPECT_TRUE(msgs_.shown().empty());
+}
+
 TEST_F(ChannelEditor, CbPlansShowTheirMemoryRows) {
     ChannelRecord& e = SharedPlansWithEntry65({1, 2}, {1, 2}, 255);
     WorkDocument.CurGroup[0] = 1;  // stale: the shown plan decides
