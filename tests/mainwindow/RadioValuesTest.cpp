@@ -13,6 +13,9 @@
 #include "core/DocumentTestSupport.h"
 #include "core/ModFreFile.h"
 #include "editors/ComboHelpers.h"
+#include "editors/channels/ChannelListEdit.h"
+#include "editors/channels/ChannelReferences.h"
+#include "editors/channels/ChannelTableEdit.h"
 #include "editors/channels/WeatherRules.h"
 #include "editors/settings/FrmOptFeatures.h"
 #include "link/ChannelCodec.h"
@@ -146,6 +149,62 @@ TEST_F(RadioValuesTest, AValueTheRadioCannotHoldIsStillRefusedWithTheWritesReaso
     ASSERT_EQ(msgs_.shown().size(), 1u);
     EXPECT_EQ(msgs_.shown()[0].text, OpenProblemsMessage(problems, 1));
     EXPECT_EQ(msgs_.shown()[0].text.section('\n', 1), ProblemsMessage(problems, 1).section('\n', 1));
+}
+
+// What the editors do to a document leaves it one the radio can hold.
+TEST_F(RadioValuesTest, TypicalEditsKeepTheDocumentWritable) {
+    NewDocument();
+    App.BandRangeText = "24.7150 - 30.1050 MHz";
+    auto& s = WorkDocument.Settings;
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"typed channels", [] {
+             WorkDocument.ChannelCount(BandHF, 2) = 0;
+             for (int row : {7, 5, 3}) EditChannelCell(BandHF, 2, row, 1, "28.5");
+         }},
+        {"work channel deleted", [&] {
+             s.WorkChannel(BandHF, 2) = 5;
+             DeleteChannel(BandHF, 2, 5);
+         }},
+        {"copy and paste", [] {
+             CopyChannel(BandHF, 2, 3);
+             PasteChannel(BandHF, 2, 9);
+         }},
+        {"insert", [] { InsertChannel(BandHF, 2, 1); }},
+        {"cut", [] { CutChannel(BandHF, 2, 8); }},
+        {"CB channel of a memory entry deleted", [] {
+             MemChannelList(3).InUse = 1;
+             MemChannelList(3).MemRefCh = 12;
+             DeleteChannel(BandCB, 1, 12);
+         }},
+        {"group emptied", [] {
+             for (int row = 40; row >= 1; --row) DeleteChannel(BandHF, 2, row);
+             RevalidateChannelRefs(BandHF, 2);
+         }},
+        {"group valid off", [&] { s.GroupValid(BandHF, 2) = 0; }},
+        {"DE's first forty channels deleted", [] {
+             for (int n = 1; n <= 40; ++n) DeleteChannel(BandCB, 3, 1);
+             RevalidateChannelRefs(BandCB, 3);
+         }},
+        {"CLA SET RT, then band CB", [&] {
+             WorkDocument.Band = BandHF;
+             s.ClaSet = 3;
+             WorkDocument.Band = BandCB;
+         }},
+        {"channel mode disabled later", [] {
+             ChannelTable(BandCB, 1, 1).Mode = 2;
+             WorkDocument.USBEnable = 0;
+         }},
+        {"DTMF memory of a channel emptied", [&] {
+             s.DtmfAutodial[5] = "123";
+             ChannelTable(BandCB, 1, 1).DtmfBot = 5;
+             s.DtmfAutodial[5] = "";
+         }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        edit();
+        EXPECT_TRUE(ValidateDocumentForWrite().empty()) << Listed(ValidateDocumentForWrite()).toStdString();
+    }
 }
 
 class RadioValuesInEditorsTest : public RadioValuesTest {
