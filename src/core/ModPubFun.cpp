@@ -33,10 +33,10 @@ ShownItem ShowIndex(const QStringList& items, int index, const QString& own) {
     return {-1, own};
 }
 
-ShownItem ShowText(const QStringList& items, const QString& text, const QString& own) {
+ShownItem ShowText(const QStringList& items, const QString& text) {
     const int index = text.isEmpty() ? -1 : static_cast<int>(items.indexOf(text));
     if (index >= 0) return {index, QString()};
-    return {-1, own.isNull() ? text : own};
+    return {-1, text};
 }
 
 namespace {
@@ -63,6 +63,16 @@ QString OwnItemText(const QStringList& items, long value) {
     if (numbered && suffix[0] == suffix[2] && suffix[1] == suffix[2] && n[1] > n[0] && n[2] - n[1] == n[1] - n[0])
         return QString::number(n[2] + (value - last) * (n[2] - n[1])) + suffix[2];
     return QString::number(value);
+}
+
+ShownItem ShowEntry(const QStringList& entries, long value, const QStringList& items) {
+    if (value < 0 || value >= entries.size()) return {-1, QString::number(value)};
+    return ShowText(items, entries.at(static_cast<int>(value)));
+}
+
+ShownItem ShowAt(const QStringList& items, long value) {
+    if (value >= 0 && value < items.size()) return {static_cast<int>(value), QString()};
+    return {-1, OwnItemText(items, value)};
 }
 
 QStringList FillModeCombo() {

@@ -25,9 +25,14 @@ struct ShownItem {
 };
 // The item at `index`; the own text for an index outside the list.
 ShownItem ShowIndex(const QStringList& items, int index, const QString& own);
-// The item equal to `text`; the own text (`text` itself when `own` is null)
-// when no item is.
-ShownItem ShowText(const QStringList& items, const QString& text, const QString& own = QString());
+// The item at `value`, the list index a field stores; outside the list, the
+// value in the list's numbering (OwnItemText).
+ShownItem ShowAt(const QStringList& items, long value);
+// The item equal to `text`; `text` itself as the own text when no item is.
+ShownItem ShowText(const QStringList& items, const QString& text);
+// Entry `value` of `entries` (a mode, a key function) found by its text among
+// `items`, which may leave entries out; a value no entry has shows its number.
+ShownItem ShowEntry(const QStringList& entries, long value, const QStringList& items);
 // The text a list's own numbering gives a value beyond its last item: where
 // the last three items are numbers in one step with one suffix ("1S", "2S",
 // "3S"), the numbering goes on ("40S"); otherwise, and for a negative value,

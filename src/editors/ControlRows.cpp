@@ -51,11 +51,7 @@ void ControlRows::show() {
     EditorBase::FillGuard guard(editor_);
     for (const ControlRow& row : rows_) {
         if (!row.get) continue;
-        if (QComboBox* box = combo(row)) {
-            const int v = row.get();
-            const QStringList items = ComboItems(box);
-            ShowComboValue(box, ShowIndex(items, v, OwnItemText(items, v)));
-        }
+        if (QComboBox* box = combo(row)) ShowComboValue(box, ShowAt(ComboItems(box), row.get()));
         else if (QCheckBox* box = check(row)) box->setChecked(row.get() != 0);
     }
 }

@@ -70,7 +70,7 @@ TEST(ModFun, AValueAListLacksShowsAsItsOwnText) {
     EXPECT_EQ(ShowIndex({"Off", "On"}, 1, "x"), (ShownItem{1, ""}));
     EXPECT_EQ(ShowIndex({"Off", "On"}, 2, "x"), (ShownItem{-1, "x"}));
     EXPECT_EQ(ShowText({"7", "9"}, "8"), (ShownItem{-1, "8"}));
-    EXPECT_EQ(ShowText({"7", "9"}, "", ""), (ShownItem{-1, ""}));
+    EXPECT_EQ(ShowText({"7", "9"}, ""), (ShownItem{-1, ""}));
     const struct {
         QStringList items;
         long value;

@@ -1,6 +1,5 @@
 #include "editors/channels/ChannelAttributes.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -99,14 +98,11 @@ const AttributeField* AttributeFieldOf(int index) {
 ShownItem AttributeShownValue(const AttributeField& f, const ChannelRecord& r, const QStringList& items) {
     const int v = r.*f.field;
     switch (f.kind) {
-        case AttrKind::Position: return ShowIndex(items, v, OwnItemText(items, v));
-        case AttrKind::RogerBeep: {
-            const int listed = v == 0 ? -1 : static_cast<int>(items.indexOf(QString::number(v - 127)));
-            return ShowIndex(items, std::max(listed, 0), QString());
-        }
+        case AttrKind::Position: return ShowAt(items, v);
+        case AttrKind::RogerBeep:
+            return {v == 0 ? SelectComboIndex(items, 0) : SelectComboText(items, QString::number(v - 127)), QString()};
         case AttrKind::Mode:
-            if (v < 0 || v > 5) return ShowIndex(items, -1, QString::number(v));
-            return ShowText(items, ModeTextFromIndex(v));
+            return ShowEntry(FillModeCombo(), v, items);
         case AttrKind::Dtmf:
             if (v == 0) return ShowIndex(items, 0, QString());
             return ShowText(items, QString::number(v));

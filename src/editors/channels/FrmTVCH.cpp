@@ -218,8 +218,7 @@ void FrmTVCH::Save_TVChannel() {
         ApplyWeatherFrequency(WeatherEntry(editRow_), commit);
         ShowGridRow(editRow_);
         if (commit.kind != WeatherFrequencyCommit::Keep) ShowCurrentWxChannel();
-    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0 &&
-               !IsOwnTextItem(list, list->currentIndex())) {
+    } else if (list && !list->isHidden() && cellPicked_ && list->currentIndex() >= 0) {
         WeatherChannelRecord& entry = WeatherEntry(editRow_);
         const auto picked = static_cast<Integer>(list->currentIndex());
         if (editCol_ == 2) entry.OnOff = picked;

@@ -123,7 +123,7 @@ QStringList WeatherRowTexts(const WeatherChannelRecord& entry, const QStringList
     if (entry.InUse != 1) return {QString(), QString(), QString(), QString()};
     // A value a list lacks shows as its own text, as the cell's list shows it.
     const auto text = [](const QStringList& items, int v) {
-        const ShownItem shown = ShowIndex(items, v, OwnItemText(items, v));
+        const ShownItem shown = ShowAt(items, v);
         return shown.index >= 0 ? items.at(shown.index) : shown.own;
     };
     return {FormatWeatherFrequency(entry.FreqMHz), QString(), text(wideItems, entry.Wide),

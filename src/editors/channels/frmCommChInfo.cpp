@@ -557,9 +557,7 @@ void frmCommChInfo::SetGridData() {
 void frmCommChInfo::showGroupValid(int band, int group) {
     FillGuard guard(*this);
     if (group == MemGroupOf(band)) return;
-    const int valid = WorkDocument.Settings.GroupValid(band, group);
-    const QStringList items = ComboItems(combo1_[6]);
-    ShowComboValue(combo1_[6], ShowIndex(items, valid, OwnItemText(items, valid)));
+    ShowComboValue(combo1_[6], ShowAt(ComboItems(combo1_[6]), WorkDocument.Settings.GroupValid(band, group)));
 }
 
 void frmCommChInfo::fitGridWidth() {
@@ -613,11 +611,7 @@ void frmCommChInfo::ShowCurrentRowDetail() {
     const bool shared = memory && IsSharedMemPlan(band, group);
     combo8(23)->setVisible(shared);
     label5(21)->setVisible(shared);
-    if (shared) {
-        const int plan = rr.record->MemRefBand;
-        const QStringList items = ComboItems(combo8(23));
-        ShowComboValue(combo8(23), ShowIndex(items, plan, OwnItemText(items, plan)));
-    }
+    if (shared) ShowComboValue(combo8(23), ShowAt(ComboItems(combo8(23)), rr.record->MemRefBand));
     fillAttributes(*rr.record);
 }
 

@@ -105,21 +105,6 @@ VoxEnables VoxEnablesOf(int voxOnOff, int levelIndex) {
 
 // ---- showing ----
 
-namespace {
-
-ShownItem At(long v, const QStringList& items) {
-    return ShowIndex(items, static_cast<int>(std::clamp(v, -1L, 65535L)), OwnItemText(items, v));
-}
-
-// The entry of `all` at v, found by its text in `items`; a known entry the
-// list leaves out shows its own text, an unknown one its number.
-ShownItem Through(const QStringList& all, long v, const QStringList& items) {
-    if (v < 0 || v >= all.size()) return ShowIndex(items, -1, QString::number(v));
-    return ShowText(items, all.at(static_cast<int>(v)));
-}
-
-}  // namespace
-
 ShownItem ShownValue(const OptionRow& row, const QStringList& items) {
     const long v = FieldValue(row.field, WorkDocument);
     switch (row.rule) {
@@ -132,24 +117,23 @@ ShownItem ShownValue(const OptionRow& row, const QStringList& items) {
     case OptRule::ClaSet:
         // T and RT stay stored in CB, whose list lacks them; they show as Off.
         if (WorkDocument.Band == BandCB && v > 1) return ShowIndex(items, 0, QString());
-        return At(v, items);
+        return ShowAt(items, v);
     case OptRule::CwFreq:
         return ShowIndex(items, static_cast<int>(v) - 30, QString::number(v * 10));
     case OptRule::Key:
-        return Through(TrItems(CapKeyFunction), v, items);
+        return ShowEntry(TrItems(CapKeyFunction), v, items);
     case OptRule::BeepHigh:
-        return At((v / 128) & 1, items);
+        return ShowAt(items, (v / 128) & 1);
     case OptRule::BeepLow:
-        return At(v & 127, items);
+        return ShowAt(items, v & 127);
     case OptRule::Roger:
         // A pattern the list does not offer shows Off; the pattern clean-up
         // clears such a reference.
-        return ShowIndex(items, v == 0 ? 0 : std::max<int>(0, static_cast<int>(items.indexOf(QString::number(v - 127)))),
-                         QString());
+        return {v == 0 ? SelectComboIndex(items, 0) : SelectComboText(items, QString::number(v - 127)), QString()};
     case OptRule::Dtmf:
-        return ShowIndex(items, std::max<int>(0, static_cast<int>(items.indexOf(QString::number(v)))), QString());
+        return {SelectComboText(items, QString::number(v)), QString()};
     case OptRule::Mode:
-        return Through(FillModeCombo(), v, items);
+        return ShowEntry(FillModeCombo(), v, items);
     case OptRule::Flag:
     case OptRule::ModeEnable:
         return {ValidFlag(static_cast<int>(v), static_cast<Integer>(row.flagDefault)), QString()};
@@ -162,7 +146,7 @@ ShownItem ShownValue(const OptionRow& row, const QStringList& items) {
     case OptRule::VoxLevel:
         break;
     }
-    return At(v, items);
+    return ShowAt(items, v);
 }
 
 // ---- storing ----
